@@ -1,0 +1,281 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The process-wide gesture configuration: catalogue, categories and loaded settings.
+#include "config/K2GestureConfig.h"
+
+#include "config/K2GestureSettings.h"
+#include "config/K2Regions.h"
+#include "host/CFxString.h"
+#include "host/CFxSystemServices.h"
+#include "host/CFxUICustomization.h"
+#include "host/CFxUtils.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+QString withoutAccelerators(QString caption)
+{
+    return caption.replace(QLatin1String("&"), QString());
+}
+
+} // namespace
+
+K2GestureConfig::K2GestureConfig()
+    : fourGestureSlots(4, 0)
+    , eightGestureSlots(8, 0)
+{
+    reload();
+}
+
+K2GestureConfig *K2GestureConfig::instance()
+{
+    // Function-local so that unloading the module file destroys it.
+    static K2GestureConfig config;
+    return &config;
+}
+
+void K2GestureConfig::reload()
+{
+    commands.clear();
+    categoryByMacro.clear();
+    buildCategoryMap();
+    CFxUtils::SetRestrictedCommands();
+
+    CFxUICustomization *ui = GetFxSystemServices()->GetUICustomization();
+    const int iconSize = 2 * CFxUtils::GetToolbarsIconSize();
+    QVector<K2CommandInfo> list;
+    for (CFxCommandGroupIteratorPtr groups = ui->NewCommandGroupIterator(); !groups->Done(); groups->Next()) {
+        const CFxCommandGroup *group = groups->GetGroup();
+        if (!group)
+            continue;
+        for (CFxUICommandIteratorPtr it = group->NewCommandIterator(); !it->Done(); it->Next()) {
+            const CFxUICommand *command = it->GetCommand();
+            if (!command)
+                continue;
+            K2CommandInfo info;
+            info.macro = command->GetMacro();
+            if (info.macro.isEmpty() || command->IsExcluded())
+                continue;
+            info.icon = command->GetIcon(iconSize);
+            info.caption = command->GetCaption();
+            info.helpText = command->GetHelpText();
+            info.id = command->GetId();
+            info.category = categoryFor(info.macro);
+            list.append(info);
+        }
+    }
+    commands = list;
+
+    loadFlags();
+    loadFourGestureSlots();
+    loadEightGestureSlots();
+}
+
+void K2GestureConfig::buildCategoryMap()
+{
+    // A top-level item is named by its own caption, exactly as a sub-item under an
+    // unnamed parent, so each menu bar is walked as a menu with an empty category.
+    CFxUICustomization *ui = GetFxSystemServices()->GetUICustomization();
+    for (CFxMenuGroupIteratorPtr groups = ui->NewMenuGroupIterator(); !groups->Done(); groups->Next()) {
+        if (const CFxMenuGroup *group = groups->GetMenuGroup())
+            addMenuCategories(QString(), group->GetRootMenu());
+    }
+}
+
+void K2GestureConfig::addMenuCategories(const QString &category, CFxMenu *menu)
+{
+    if (!menu)
+        return;
+    for (int i = 0; i < menu->GetItemCount(); ++i) {
+        const CFxMenuItem *item = menu->GetItem(i);
+        if (!item)
+            continue;
+        const QString name = withoutAccelerators(category.isEmpty() ? item->GetCaption().toQString() : category);
+        if (const CFxUICommand *command = item->GetCommand())
+            categoryByMacro.insert(command->GetMacro(), name);
+        addMenuCategories(name, item->GetSubMenu());
+    }
+}
+
+QString K2GestureConfig::categoryFor(const QString &macro) const
+{
+    const auto found = categoryByMacro.constFind(macro);
+    if (found != categoryByMacro.constEnd())
+        return found.value();
+    return QCoreApplication::translate("QObject", "Others");
+}
+
+void K2GestureConfig::loadFlags()
+{
+    const K2GestureSettings *settings = K2GestureSettings::instance();
+    const QString on = QString::fromLatin1("1");
+    const QString off = QString::fromLatin1("0");
+    if (settings->contains(K2Keys::EnableMouseGesture)) {
+        QString stored;
+        settings->value(K2Keys::EnableMouseGesture, stored);
+        if (stored != on && stored != off) {
+            stored = on;
+            settings->setValue(K2Keys::EnableMouseGesture, on);
+        }
+        enabled = stored == on;
+    } else {
+        enabled = true;
+        settings->setValue(K2Keys::EnableMouseGesture, on);
+    }
+
+    const QString four = QString::fromLatin1("4");
+    const QString eight = QString::fromLatin1("8");
+    if (!settings->contains(K2Keys::ActiveScheme)) {
+        eightGestures = 1;
+        settings->setValue(K2Keys::ActiveScheme, eight);
+        return;
+    }
+    QString stored;
+    settings->value(K2Keys::ActiveScheme, stored);
+    if (stored != four && stored != eight) {
+        stored = eight;
+        settings->setValue(K2Keys::ActiveScheme, eight);
+    }
+    eightGestures = stored == four ? 0 : 1;
+}
+
+void K2GestureConfig::loadFourGestureSlots()
+{
+    loadSlots(K2Keys::FourGestureRegions, 4, fourGestureSlots, &K2CommandInfo::region4,
+              K2GestureSettings::instance()->noFourGestureKeyStored());
+}
+
+void K2GestureConfig::loadEightGestureSlots()
+{
+    loadSlots(K2Keys::EightGestureRegions, 8, eightGestureSlots, &K2CommandInfo::region8,
+              K2GestureSettings::instance()->noEightGestureKeyStored());
+}
+
+void K2GestureConfig::loadSlots(const QString *keys, int count, QVector<qint64> &slotTable,
+                                quint8 K2CommandInfo::*regionByte, bool noKeyStored)
+{
+    const K2GestureSettings *settings = K2GestureSettings::instance();
+    slotTable.resize(count);
+    for (int number = 1; number <= count; ++number) {
+        const QString &key = keys[number - 1];
+        qint64 index = -1;
+        if (noKeyStored || settings->contains(key)) {
+            QString id;
+            if (noKeyStored)
+                id = factoryCommand(key);
+            else
+                settings->value(key, id);
+            const auto found = std::find_if(commands.cbegin(), commands.cend(),
+                                            [&id](const K2CommandInfo &command) { return command.id == id; });
+            if (found != commands.cend())
+                index = found - commands.cbegin();
+        }
+        slotTable[number - 1] = index;
+        if (index >= 0) {
+            K2CommandInfo &command = commands[int(index)];
+            command.*regionByte = quint8(number);
+            settings->setValue(key, command.id);
+        } else {
+            settings->setValue(key, QString());
+        }
+    }
+}
+
+void K2GestureConfig::save(const QVector<K2CommandInfo> &list, bool enabledFlag, quint32 scheme)
+{
+    const K2GestureSettings *settings = K2GestureSettings::instance();
+    bool assignedFour[4] = {};
+    bool assignedEight[8] = {};
+    fourGestureSlots.resize(4);
+    eightGestureSlots.resize(8);
+    for (int i = 0; i < list.size(); ++i) {
+        const K2CommandInfo &entry = list.at(i);
+        const int four = entry.region4;
+        if (four >= 1 && four <= 4) {
+            fourGestureSlots[four - 1] = i;
+            assignedFour[four - 1] = true;
+            settings->setValue(regionKey(0, four), entry.id);
+        }
+        const int eight = entry.region8;
+        if (eight >= 1 && eight <= 8) {
+            eightGestureSlots[eight - 1] = i;
+            assignedEight[eight - 1] = true;
+            settings->setValue(regionKey(1, eight), entry.id);
+        }
+    }
+    for (int number = 1; number <= 4; ++number) {
+        if (!assignedFour[number - 1]) {
+            fourGestureSlots[number - 1] = -1;
+            settings->setValue(regionKey(0, number), QString());
+        }
+    }
+    for (int number = 1; number <= 8; ++number) {
+        if (!assignedEight[number - 1]) {
+            eightGestureSlots[number - 1] = -1;
+            settings->setValue(regionKey(1, number), QString());
+        }
+    }
+    if (&list != &commands)
+        commands = list;
+
+    enabled = enabledFlag;
+    settings->setValue(K2Keys::EnableMouseGesture, QString::fromLatin1(enabledFlag ? "1" : "0"));
+    eightGestures = scheme;
+    settings->setValue(K2Keys::ActiveScheme, QString::fromLatin1(scheme != 0 ? "8" : "4"));
+}
+
+void K2GestureConfig::restoreFactorySettings()
+{
+    K2GestureSettings::instance()->restoreDefaults();
+    reload();
+}
+
+K2OverlayContent K2GestureConfig::overlayContent()
+{
+    reload();
+    K2OverlayContent result;
+    const QVector<qint64> &table = eightGestures != 0 ? eightGestureSlots : fourGestureSlots;
+    result.regionCount = eightGestures != 0 ? 8 : 4;
+    for (int slot = 0; slot < result.regionCount; ++slot) {
+        const qint64 index = table.at(slot);
+        RegionContent content;
+        QString helpText;
+        if (index == -1) {
+            content.isText = 1;
+            content.content = QString();
+        } else {
+            const K2CommandInfo &command = commands.at(int(index));
+            if (command.icon.isNull()) {
+                content.isText = 1;
+                content.content = command.caption;
+            } else {
+                content.isText = 0;
+                content.content = QVariant::fromValue(command.icon);
+            }
+            helpText = command.helpText;
+        }
+        result.contents.insert(slot, content);
+        result.helpTexts.insert(slot, helpText);
+    }
+    return result;
+}
+
+QString K2GestureConfig::macroForSlot(int slot) const
+{
+    const qint64 index = (eightGestures != 0 ? eightGestureSlots : fourGestureSlots).at(slot);
+    return index == -1 ? QString() : commands.at(int(index)).macro;
+}
+
+bool K2GestureConfig::matchesFactoryEightGestures() const
+{
+    for (int slot = 0; slot < 8; ++slot) {
+        const qint64 index = eightGestureSlots.value(slot, -1);
+        if (index < 0 || index >= commands.size())
+            return false;
+        if (commands.at(int(index)).id != factoryCommand(regionKey(1, slot + 1)))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,57 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The GESTURE command.
+#include "module/CFxGestureCommand.h"
+
+#include "dialog/K2DonutDialogManager.h"
+#include "host/CFxDocument.h"
+#include "host/CFxMainFrame.h"
+#include "host/CFxString.h"
+#include "host/CFxSystemServices.h"
+#include "host/OdDbDatabase.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopWidget>
+
+namespace {
+
+// A sheet is a layout that shows a paper space, not the model space. Opening a
+// current layout that is no layout throws OdError_NotThatKindOfClass to the host.
+bool currentLayoutIsSheet(CFxCommandContext *context)
+{
+    const CFxDocument *document = context ? context->GetDocument() : nullptr;
+    const OdDbDatabasePtr database = document ? document->GetDatabase() : OdDbDatabasePtr();
+    if (!database)
+        return false;
+    const OdDbLayoutPtr layout = database->currentLayoutId().safeOpenObject(OdDb::kForRead);
+    return layout->getBlockTableRecordId() != database->getModelSpaceId();
+}
+
+QWidget *dialogParent()
+{
+    const CFxSystemServices *services = GetFxSystemServices();
+    const CFxMainFrame *frame = services ? services->GetMainFrame() : nullptr;
+    if (QWidget *mainWindow = frame ? frame->GetWidget() : nullptr)
+        return mainWindow;
+    return QApplication::desktop();
+}
+
+} // namespace
+
+OdString CFxGestureCommand::globalName() const
+{
+    return OdString("_GESTURE");
+}
+
+OdString CFxGestureCommand::localName() const
+{
+    return CFxString(QCoreApplication::translate("Strokewheel", "GESTURE")).toOdString();
+}
+
+int CFxGestureCommand::Run(CFxCommandContext *context)
+{
+    const bool sheetLayout = currentLayoutIsSheet(context);
+    K2DonutDialogManager dialog(dialogParent(), false, sheetLayout);
+    dialog.exec();
+    return kStatusDone;
+}

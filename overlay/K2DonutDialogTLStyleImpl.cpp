@@ -1,0 +1,298 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The gesture overlay the module shows: a translucent ring that follows the pointer and
+// commits the region the pointer leaves the inner circle through.
+#include "overlay/K2DonutDialogTLStyleImpl.h"
+
+#include "config/K2GestureConfig.h"
+#include "host/CFxApplication.h"
+#include "host/CFxDocument.h"
+#include "host/CFxInputPointManager.h"
+#include "host/CFxMainFrame.h"
+#include "host/CFxProfileManager.h"
+#include "host/CFxSystemServices.h"
+#include "overlay/K2DonutLayout.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+// Manhattan distance from the press point within which moves change nothing.
+constexpr int DeadZone = 20;
+// Distance from the centre beyond which the region under the pointer is chosen.
+constexpr double CommitRadius = 69.0;
+constexpr qint64 CommitHoldMs = 250;
+// Tells the host that an overlay owns the pointer.
+constexpr short OverlayCursorMode = 32;
+
+double stickyWidthFor(int count)
+{
+    // 20 degrees past a region's edge with 4 regions, 10 with 8.
+    if (count == 4)
+        return 130.0;
+    if (count == 8)
+        return 65.0;
+    return 0.0;
+}
+
+} // namespace
+
+K2DonutDialogTLStyleImpl::K2DonutDialogTLStyleImpl(QWidget *parent, Qt::WindowFlags flags)
+    : K2DonutDialog(parent, flags)
+{
+    // A tool window stays above its parent and has no task-bar entry; the ring is its own frame.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    m_donutSize = QImageReader(K2DonutLayout::ringImage(isDarkStyle())).size();
+    // While the overlay holds the keyboard, the application's shortcuts must not fire.
+    installEventFilter(this);
+}
+
+K2DonutDialogTLStyleImpl::~K2DonutDialogTLStyleImpl()
+{
+    // Painting leaves the last region's help text on the status line.
+    if (CFxSystemServices *services = GetFxSystemServices())
+        if (CFxMainFrame *frame = services->GetMainFrame())
+            if (CFxStatusLine *statusLine = frame->GetStatusLine())
+                statusLine->SetStatusText(CFxString(QString()), true);
+}
+
+void K2DonutDialogTLStyleImpl::arm(CFxView *view)
+{
+    if (!view || m_armed || m_shown)
+        return;
+    m_view = view;
+    CFxApplication *application = GetFxSystemServices()->GetApplication();
+    m_savedHostSetting = application->GetCursorMode();
+    application->SetCursorMode(OverlayCursorMode);
+    QWidget *viewWidget = view->GetWidget();
+    m_savedViewCursor = viewWidget->cursor();
+    viewWidget->setCursor(Qt::ArrowCursor);
+    m_armed = true;
+}
+
+void K2DonutDialogTLStyleImpl::showDonut()
+{
+    if (!m_armed || m_shown)
+        return;
+    grabMouse();
+    grabKeyboard();
+    m_regionContents.clear();
+    m_regionHelpTexts.clear();
+    m_currentRegion = -1;
+    const QPoint offset = pointerOffset();
+
+    const K2OverlayContent content = K2GestureConfig::instance()->overlayContent();
+    m_regionCount = static_cast<quint16>(content.regionCount);
+    m_stickyWidth = stickyWidthFor(content.regionCount);
+    for (int index = 0; index < content.regionCount; ++index) {
+        m_regionContents.append(content.contents.value(index));
+        m_regionHelpTexts.append(content.helpTexts.value(index));
+    }
+
+    // No dead zone here: the pointer is usually more than 20 pixels out already.
+    updateRegion(offset.x(), -offset.y());
+    show();
+    m_shown = true;
+    m_armed = false;
+}
+
+void K2DonutDialogTLStyleImpl::hideDonut(bool accepted)
+{
+    m_shown = false;
+    m_accepted = accepted;
+    m_finished = true;
+    m_committed = false;
+    GetFxSystemServices()->GetApplication()->SetCursorMode(static_cast<short>(m_savedHostSetting));
+    m_view->GetWidget()->setCursor(m_savedViewCursor);
+    releaseMouse();
+    releaseKeyboard();
+    hide();
+}
+
+void K2DonutDialogTLStyleImpl::updateRegion(double x, double y)
+{
+    computeRegion(x, y);
+    if (std::sqrt(x * x + y * y) > CommitRadius)
+        commitSelection();
+    else
+        update();
+}
+
+void K2DonutDialogTLStyleImpl::commitSelection()
+{
+    m_committed = true;
+    repaint();
+    // A busy wait, not an event loop: no input may reach the host while the choice is shown.
+    QElapsedTimer hold;
+    hold.start();
+    while (hold.elapsed() < CommitHoldMs) {
+    }
+}
+
+QSize K2DonutDialogTLStyleImpl::donutSize() const
+{
+    return m_donutSize;
+}
+
+bool K2DonutDialogTLStyleImpl::isDarkStyle()
+{
+    CFxSystemServices *services = GetFxSystemServices();
+    return services->GetProfileManager()->GetCurrentProfile() && services->GetUIColorScheme() >= 2;
+}
+
+bool K2DonutDialogTLStyleImpl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return K2DonutDialog::eventFilter(watched, event);
+}
+
+void K2DonutDialogTLStyleImpl::mouseMoveEvent(QMouseEvent *)
+{
+    // The event's position belongs to whichever window Qt routed the grab through; the
+    // cursor in view coordinates is what the press point was taken in.
+    const QPoint offset = pointerOffset();
+    if (offset.manhattanLength() <= DeadZone)
+        return;
+    updateRegion(offset.x(), -offset.y());
+    if (m_committed)
+        hideDonut(true);
+}
+
+void K2DonutDialogTLStyleImpl::mousePressEvent(QMouseEvent *)
+{
+}
+
+void K2DonutDialogTLStyleImpl::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_committed) {
+        hideDonut(true);
+        return;
+    }
+    hideDonut(false);
+    // The tracker collects the outcome on the view's next mouse event; give it one now
+    // instead of waiting for the user to move.
+    QWidget *viewWidget = m_view->GetWidget();
+    QCoreApplication::postEvent(viewWidget,
+                                new QMouseEvent(QEvent::MouseMove, QPointF(viewWidget->mapFromGlobal(event->globalPos())),
+                                                Qt::NoButton, event->buttons(), event->modifiers()));
+}
+
+void K2DonutDialogTLStyleImpl::keyPressEvent(QKeyEvent *event)
+{
+    // Only the pointer ends a gesture; QDialog would reject on Escape.
+    event->accept();
+}
+
+QPoint K2DonutDialogTLStyleImpl::pointerOffset() const
+{
+    return ACTIVE_DOCUMENT()->GetViewWidget()->mapFromGlobal(QCursor::pos()) - m_pressPoint;
+}
+
+void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(event->rect());
+
+    if (m_committed) {
+        drawSelection(painter);
+    } else {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::NoBrush);
+        const bool dark = isDarkStyle();
+
+        painter.save();
+        painter.setOpacity(qMin(K2DonutLayout::ringOpacity(dark), 1.0));
+        painter.drawImage(0, 0, QImage(K2DonutLayout::ringImage(dark)));
+        painter.restore();
+        if (m_currentRegion == -1)
+            return;
+
+        painter.save();
+        centreCoordinates(painter);
+        for (int index = 0; index < m_regionContents.size(); ++index) {
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            const qreal rotation = placeRegionItem(painter, m_regionCount, index);
+            if (index != m_currentRegion)
+                drawRegionItem(painter, index, rotation, K2DonutLayout::KeptCharacters);
+            painter.restore();
+        }
+        painter.restore();
+
+        // The highlight covers the ring; the current item goes on top of it.
+        painter.drawImage(0, 0, QImage(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)));
+        centreCoordinates(painter);
+        const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);
+        drawRegionItem(painter, m_currentRegion, rotation, K2DonutLayout::KeptCharactersCurrent);
+    }
+
+    if (m_currentRegion < 0)
+        return;
+    GetFxSystemServices()->GetMainFrame()->GetStatusLine()->SetStatusText(
+        CFxString(m_regionHelpTexts.value(m_currentRegion)), true);
+}
+
+void K2DonutDialogTLStyleImpl::drawSelection(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::NoBrush);
+    // Only the chosen sector: the ring and the other items are gone.
+    painter.drawImage(0, 0, QImage(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, isDarkStyle())));
+    painter.save();
+    centreCoordinates(painter);
+    const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);
+    drawRegionItem(painter, m_currentRegion, rotation, K2DonutLayout::KeptCharactersCurrent);
+    painter.restore();
+}
+
+qreal K2DonutDialogTLStyleImpl::placeRegionItem(QPainter &painter, int count, int index)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    painter.translate(K2DonutLayout::itemCentre(width(), count, index, ratio));
+    return K2DonutLayout::labelRotation(count, index);
+}
+
+void K2DonutDialogTLStyleImpl::centreCoordinates(QPainter &painter) const
+{
+    painter.setViewport(0, 0, width(), height());
+    painter.setWindow(-width() / 2, -height() / 2, width(), height());
+}
+
+void K2DonutDialogTLStyleImpl::drawRegionItem(QPainter &painter, int index, qreal rotation, int keptCharacters) const
+{
+    if (index < 0 || index >= m_regionContents.size())
+        return;
+    const RegionContent &item = m_regionContents.at(index);
+    if (item.isText == 0) {
+        // Icons stay upright, at the size the icon actually has up to 20 x 20.
+        const QPixmap pixmap = item.content.value<QIcon>().pixmap(QSize(K2DonutLayout::IconSide, K2DonutLayout::IconSide),
+                                                                  QIcon::Normal, QIcon::Off);
+        painter.drawPixmap(-pixmap.width() / 2, -pixmap.height() / 2, pixmap);
+        return;
+    }
+    painter.setPen(Qt::SolidLine);
+    painter.setFont(K2DonutLayout::labelFont());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QString text = K2DonutLayout::elidedLabel(item.content.toString(), metrics, keptCharacters);
+    const int textWidth = metrics.horizontalAdvance(text);
+    painter.rotate(rotation);
+    painter.drawText(-textWidth / 2, 3, text);
+}

@@ -1,0 +1,64 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The gesture overlay the module shows: a translucent ring that follows the pointer and
+// commits the region the pointer leaves the inner circle through.
+#pragma once
+
+#include "overlay/K2DonutDialog.h"
+
+#include <QCursor>
+#include <QPoint>
+
+class CFxView;
+class QPainter;
+
+class K2DonutDialogTLStyleImpl : public K2DonutDialog
+{
+    Q_OBJECT
+
+public:
+    explicit K2DonutDialogTLStyleImpl(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~K2DonutDialogTLStyleImpl() override;
+
+    // Takes over the host's pointer for view; m_pressPoint must be set.
+    void arm(CFxView *view);
+    // Loads the regions of the active scheme, grabs the input and shows the ring.
+    void showDonut();
+    void hideDonut(bool accepted);
+    void updateRegion(double x, double y) override;
+    // Shows the committed picture and holds it on screen.
+    void commitSelection();
+    QSize donutSize() const override;
+
+    void drawDonut(QPaintEvent *event) override;
+    void drawSelection(QPainter &painter);
+    // Moves the painter's origin to the item of region index; returns the label rotation.
+    qreal placeRegionItem(QPainter &painter, int count, int index);
+
+    // Asked anew at every use: the user may switch the host's colour scheme at any time.
+    static bool isDarkStyle();
+
+    // State the tracker reads and writes: it sets m_pressPoint and clears m_finished, and
+    // collects m_accepted and m_currentRegion once the overlay has finished.
+    bool m_committed = false;
+    bool m_shown = false;
+    bool m_accepted = false;
+    CFxView *m_view = nullptr;
+    qint32 m_savedHostSetting = 0;
+    QCursor m_savedViewCursor;
+    QPoint m_pressPoint;
+    bool m_armed = false;
+    bool m_finished = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // The pointer's offset from the press point in view-widget pixels (y downwards).
+    QPoint pointerOffset() const;
+    void centreCoordinates(QPainter &painter) const;
+    void drawRegionItem(QPainter &painter, int index, qreal rotation, int keptCharacters) const;
+};

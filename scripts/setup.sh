@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Strokewheel - installs the Debian packages the build, the tests and the host need,
+# when they are missing. Runs as root, or through sudo when there is one.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config      # the toolchain
+    qtbase5-dev libqt5svg5-dev                         # Qt Core, Gui, Widgets, PrintSupport, Test; Svg
+    qttools5-dev qttools5-dev-tools                    # LinguistTools: lupdate, lrelease
+    binutils                                           # nm: the module's exports are checked
+    fonts-wine fonts-dejavu-core                       # Tahoma metrics for the overlay's labels
+    poppler-utils                                      # pdftotext: the printed list is read back
+    xvfb xauth xdotool                                 # a real X server for the display tests
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

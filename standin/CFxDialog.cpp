@@ -1,0 +1,43 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The host's dialog base.
+#include "host/CFxDialog.h"
+
+#include <QtGlobal>
+
+CFxDialog::CFxDialog(QWidget *parent, bool option, Qt::WindowFlags flags)
+    : QDialog(parent, flags), m_option(option)
+{
+}
+
+CFxDialog::~CFxDialog() = default;
+
+int CFxDialog::exec()
+{
+    return QDialog::exec();
+}
+
+void CFxDialog::accept()
+{
+    QDialog::accept();
+}
+
+void CFxDialog::reject()
+{
+    QDialog::reject();
+}
+
+int CFxDialog::GetHelpContextId() const
+{
+    return 0;
+}
+
+bool CFxDialog::option() const
+{
+    return m_option;
+}
+
+void CFxDialog::Help()
+{
+    // The stand-in has no help viewer; it names the topic without blocking.
+    qInfo("Help topic %d", GetHelpContextId());
+}

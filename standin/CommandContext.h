@@ -1,0 +1,19 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The context a command runs in: the document it was started in.
+#pragma once
+
+#include "host/CFxCommand.h"
+
+namespace standin {
+
+class CommandContext : public CFxCommandContext
+{
+public:
+    explicit CommandContext(CFxDocument *document);
+    CFxDocument *GetDocument() const override;
+
+private:
+    CFxDocument *m_document;
+};
+
+} // namespace standin

@@ -1,0 +1,51 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The command stack.
+#include "standin/CommandStack.h"
+
+#include "standin/HostState.h"
+
+#include "host/CFxString.h"
+
+namespace standin {
+
+namespace {
+QString nameOf(const OdString &name)
+{
+    return CFxString(name).toQString();
+}
+}
+
+void CommandStack::AddCommand(OdEdCommand *command)
+{
+    if (!command)
+        return;
+    HostState::get().log(QStringLiteral("AddCommand ") + nameOf(command->globalName()));
+    if (!m_commands.contains(command))
+        m_commands.append(command);
+}
+
+void CommandStack::RemoveCommand(OdEdCommand *command)
+{
+    if (!command)
+        return;
+    HostState::get().log(QStringLiteral("RemoveCommand ") + nameOf(command->globalName()));
+    m_commands.removeAll(command);
+}
+
+OdEdCommand *CommandStack::LookupCommand(const OdString &name) const
+{
+    const QString wanted = nameOf(name);
+    for (OdEdCommand *command : m_commands) {
+        if (nameOf(command->globalName()).compare(wanted, Qt::CaseInsensitive) == 0
+            || nameOf(command->localName()).compare(wanted, Qt::CaseInsensitive) == 0)
+            return command;
+    }
+    return nullptr;
+}
+
+int CommandStack::count() const
+{
+    return m_commands.size();
+}
+
+} // namespace standin

@@ -1,0 +1,32 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The text form of the profile settings: INI sections whose values keep their exact text.
+#pragma once
+
+#include "standin/StandInExport.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+namespace standin {
+
+// "[section]" lines followed by "key=value" lines, UTF-8. Values are taken verbatim after
+// the first "=", except that "\\", "\n" and "\r" stand for a backslash, a line feed and a
+// carriage return; keys and section names also escape "=", "[", "]", ";" and "#". Blank
+// lines and lines starting with ";" or "#" are ignored.
+class STANDIN_API IniFile
+{
+public:
+    using Sections = QMap<QString, QMap<QString, QString>>;
+
+    static QByteArray format(const Sections &sections);
+    // False with error "line N: reason" when data is no such text.
+    static bool parse(const QByteArray &data, Sections *sections, QString *error);
+
+private:
+    static QString escaped(const QString &text, bool isName);
+    static bool unescape(const QString &text, QString *result);
+    static int unescapedIndexOf(const QString &text, QChar c);
+};
+
+} // namespace standin

@@ -1,0 +1,147 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// A small stand-in host for the dialog tests: catalogue, menus, stored settings.
+#pragma once
+
+#include "config/K2GestureConfig.h"
+#include "standin/Catalogue.h"
+#include "standin/CommandGroup.h"
+#include "standin/Menu.h"
+#include "standin/MenuGroup.h"
+#include "standin/SettingsStore.h"
+#include "standin/StandIn.h"
+#include "standin/UICommand.h"
+
+#include <QColor>
+#include <QHash>
+#include <QIcon>
+#include <QMap>
+#include <QPixmap>
+#include <QString>
+#include <QVector>
+
+namespace dialogtest {
+
+struct TestCommand
+{
+    const char *id;
+    const char *macro;
+    const char *caption;
+    const char *menu;   // top-level menu caption, "" = reachable through no menu
+    int mode;           // CommandMode: 0 anywhere, 1 block editor, 2 component, 3 sheet
+    bool withIcon;
+};
+
+// The eight factory commands, a few more of the same menus, one command per restriction
+// mode, one command whose category (not caption) says "Zoom", one under no menu.
+inline const QVector<TestCommand> &testCommands()
+{
+    static const QVector<TestCommand> commands = {
+        {"ID_ZOOM_BOUNDS", "^C^C_ZOOM _E", "Zoom Extents", "&View", 0, true},
+        {"ID_OPEN", "^C^C_OPEN", "Open", "&File", 0, true},
+        {"ID_SAVE", "^C^C_QSAVE", "Save", "&File", 0, true},
+        {"ID_LINE", "^C^C_LINE", "Line", "&Draw", 0, true},
+        {"ID_OFFSET", "^C^C_OFFSET", "Offset", "&Modify", 0, true},
+        {"ID_COPY", "^C^C_COPY", "Copy", "&Modify", 0, false},
+        {"ID_DTEXT", "^C^C_DTEXT", "Single Line Text", "A&nnotate", 0, true},
+        {"ID_TRIM", "^C^C_TRIM", "Trim", "&Modify", 0, true},
+        {"ID_ZOOM_WINDOW", "^C^C_ZOOM _W", "Zoom Window", "&View", 0, true},
+        {"ID_CIRCLE", "^C^C_CIRCLE", "Circle", "&Draw", 0, false},
+        {"ID_PAN", "^C^C_PAN", "Realtime Pan", "&Zoom Tools", 0, true},
+        {"ID_BCLOSE", "^C^C_BCLOSE", "Close Block Editor", "&Modify", 1, false},
+        {"ID_COMPCLOSE", "^C^C_COMPCLOSE", "Close Component", "&Modify", 2, false},
+        {"ID_MVIEW", "^C^C_MVIEW", "Viewports", "&View", 3, true},
+        {"ID_ABOUT", "^C^C_ABOUT", "About", "", 0, false},
+    };
+    return commands;
+}
+
+inline QString helpTextOf(const QString &caption)
+{
+    return QStringLiteral("Runs ") + caption + QLatin1Char('.');
+}
+
+inline QIcon solidIcon(const QColor &colour)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+// Fills the stand-in's catalogue with testCommands() plus extra generated commands
+// ("Command 0001", ... under menu "&Generated"), then loads the configuration.
+inline void buildCatalogue(int extraCommands = 0)
+{
+    standin::Catalogue *catalogue = standin::catalogue();
+    catalogue->clear();
+    standin::CommandGroup *group = catalogue->addCommandGroup(QStringLiteral("MAIN"));
+    standin::Menu *menuBar = catalogue->addMenuGroup(QStringLiteral("MAIN"))->rootMenu();
+    QHash<QString, standin::Menu *> menus;
+    const auto menuNamed = [&](const QString &caption) {
+        standin::Menu *&menu = menus[caption];
+        if (!menu)
+            menu = menuBar->addSubMenu(caption);
+        return menu;
+    };
+
+    int hue = 0;
+    for (const TestCommand &command : testCommands()) {
+        const QString caption = QString::fromLatin1(command.caption);
+        standin::UICommand *uiCommand = catalogue->addCommand(
+            QString::fromLatin1(command.id), QString::fromLatin1(command.macro), caption, helpTextOf(caption));
+        uiCommand->setMode(command.mode);
+        if (command.withIcon)
+            uiCommand->setIcon(solidIcon(QColor::fromHsv((hue += 23) % 360, 200, 220)));
+        group->add(uiCommand);
+        if (*command.menu)
+            menuNamed(QString::fromLatin1(command.menu))->addItem(caption, uiCommand);
+    }
+    for (int i = 1; i <= extraCommands; ++i) {
+        const QString number = QString::number(i).rightJustified(4, QLatin1Char('0'));
+        const QString caption = QStringLiteral("Command ") + number;
+        standin::UICommand *uiCommand = catalogue->addCommand(QStringLiteral("ID_GEN_") + number,
+                                                              QStringLiteral("^C^C_GEN") + number, caption,
+                                                              helpTextOf(caption));
+        if (i % 3 == 0)
+            uiCommand->setIcon(solidIcon(QColor::fromHsv((i * 37) % 360, 180, 200)));
+        group->add(uiCommand);
+        menuNamed(QStringLiteral("&Generated"))->addItem(caption, uiCommand);
+    }
+    K2GestureConfig::instance()->reload();
+}
+
+inline const QString &section()
+{
+    static const QString name = QStringLiteral("Strokewheel");
+    return name;
+}
+
+// Stores the enabled flag, the scheme and region assignments (key -> command id), then
+// loads the configuration. Regions not named keep the factory assignment only when
+// no region of their scheme is named.
+inline void storeSettings(bool enabled, int scheme, const QMap<QString, QString> &regions = {})
+{
+    standin::SettingsStore *store = standin::settingsStore();
+    store->setText(section(), QStringLiteral("EnableMouseGesture"), enabled ? QStringLiteral("1") : QStringLiteral("0"));
+    store->setText(section(), QStringLiteral("ActiveScheme"), QString::number(scheme));
+    for (auto it = regions.cbegin(); it != regions.cend(); ++it)
+        store->setText(section(), it.key(), it.value());
+    K2GestureConfig::instance()->reload();
+}
+
+inline QString storedValue(const QString &key)
+{
+    return standin::settingsStore()->text(section(), key);
+}
+
+// Row of the catalogue entry with id in entries, -1 when absent.
+template <class Entries>
+int rowOfId(const Entries &entries, const QString &id)
+{
+    for (int row = 0; row < entries.size(); ++row) {
+        if (entries.at(row).id == id)
+            return row;
+    }
+    return -1;
+}
+
+} // namespace dialogtest

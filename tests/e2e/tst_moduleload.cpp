@@ -1,0 +1,138 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The real module file through the stand-in's loader: exports, version, resources,
+// module name and the loader's failures.
+#include "host/OdRxModule.h"
+#include "standin/ModuleLoader.h"
+#include "standin/StandIn.h"
+
+#include <QtTest>
+
+#include <dlfcn.h>
+
+class tst_ModuleLoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void exportsExactlyTwoFunctions();
+    void answersApiVersion();
+    void resourcesLiveWithTheFile();
+    void moduleNameIsFullPath();
+    void loadRegistersAndUnloadRemoves();
+    void loaderFailures_data();
+    void loaderFailures();
+
+private:
+    QString modulePath() const { return qEnvironmentVariable("STROKEWHEEL_MODULE"); }
+};
+
+void tst_ModuleLoad::init()
+{
+    QVERIFY2(QFileInfo::exists(modulePath()), "STROKEWHEEL_MODULE must name the built module file");
+    standin::reset();
+}
+
+void tst_ModuleLoad::exportsExactlyTwoFunctions()
+{
+    QProcess nm;
+    nm.start(QStringLiteral("nm"), {QStringLiteral("-D"), QStringLiteral("--defined-only"), modulePath()});
+    QVERIFY(nm.waitForFinished(30000));
+    QCOMPARE(nm.exitCode(), 0);
+    QStringList functions;
+    const QStringList lines = QString::fromLocal8Bit(nm.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(fields.size(), 3);
+        functions << fields.at(2);
+    }
+    functions.sort();
+    QCOMPARE(functions, QStringList({"odrxCreateModuleObject", "odrxGetAPIVersion"}));
+}
+
+void tst_ModuleLoad::answersApiVersion()
+{
+    void *library = dlopen(QFile::encodeName(modulePath()).constData(), RTLD_NOW | RTLD_LOCAL);
+    QVERIFY2(library, dlerror());
+    auto version = reinterpret_cast<OdRxGetAPIVersionFn>(dlsym(library, "odrxGetAPIVersion"));
+    QVERIFY(version);
+    int answer[4] = {};
+    version(answer[0], answer[1], answer[2], answer[3]);
+    QCOMPARE(QVector<int>({answer[0], answer[1], answer[2], answer[3]}), QVector<int>({4, 3, 2, 44932}));
+    dlclose(library);
+}
+
+void tst_ModuleLoad::resourcesLiveWithTheFile()
+{
+    const QStringList images = {QStringLiteral(":/strokewheelimages/Resources/gesture_widget.png"),
+                                QStringLiteral(":/strokewheelimages/Resources/gestureregion3_dark.png"),
+                                QStringLiteral(":/strokewheelimages/Resources/svg_icons/dark/up_left.svg")};
+    for (const QString &image : images)
+        QVERIFY2(!QFile::exists(image), qPrintable(image));
+    {
+        standin::ModuleLoader loader;
+        QString error;
+        QVERIFY2(loader.load(modulePath(), &error), qPrintable(error));
+        for (const QString &image : images)
+            QVERIFY2(QFile::exists(image), qPrintable(image));
+        QVERIFY(!QImage(images.first()).isNull());
+    }
+    for (const QString &image : images)
+        QVERIFY2(!QFile::exists(image), qPrintable(image));
+}
+
+void tst_ModuleLoad::moduleNameIsFullPath()
+{
+    standin::ModuleLoader loader;
+    QString error;
+    // A relative path in, the full path out.
+    const QString relative = QDir::current().relativeFilePath(modulePath());
+    QVERIFY2(loader.load(relative, &error), qPrintable(error));
+    const OdString name = loader.module()->moduleName();
+    QCOMPARE(QString::fromWCharArray(name.c_str()), QFileInfo(modulePath()).canonicalFilePath());
+}
+
+void tst_ModuleLoad::loadRegistersAndUnloadRemoves()
+{
+    standin::openDocument(QStringLiteral("Drawing1"));
+    standin::ModuleLoader loader;
+    QString error;
+    QVERIFY2(loader.load(modulePath(), &error), qPrintable(error));
+    QVERIFY(standin::lookupCommand(QStringLiteral("GESTURE")));
+    QCOMPARE(standin::trackersOf(standin::activeDocument()).size(), 1);
+    loader.unload();
+    QVERIFY(!loader.isLoaded());
+    QVERIFY(!standin::lookupCommand(QStringLiteral("GESTURE")));
+    QVERIFY(standin::trackersOf(standin::activeDocument()).isEmpty());
+    QCOMPARE(standin::editorReactorCount(), 0);
+    QCOMPARE(standin::documentReactorCount(), 0);
+}
+
+void tst_ModuleLoad::loaderFailures_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("missing file") << QStringLiteral("/nonexistent/Strokewheel_4.03_15.tx")
+                                  << QStringLiteral("does not exist");
+    QTest::newRow("no exports") << QStringLiteral(SW_FIXTURE_NO_EXPORTS)
+                                << QStringLiteral("does not export odrxGetAPIVersion and odrxCreateModuleObject");
+    QTest::newRow("other API version") << QStringLiteral(SW_FIXTURE_WRONG_VERSION)
+                                       << QStringLiteral("built for API version 4.2.2.44932");
+    QTest::newRow("not a shared object") << QStringLiteral(SW_SOURCE_FILE) << QStringLiteral("invalid ELF header");
+}
+
+void tst_ModuleLoad::loaderFailures()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, cause);
+    standin::ModuleLoader loader;
+    QString error;
+    QVERIFY(!loader.load(path, &error));
+    QVERIFY(!loader.isLoaded());
+    QVERIFY2(error.contains(path), qPrintable(error));
+    QVERIFY2(error.contains(cause), qPrintable(error));
+    QVERIFY(!standin::lookupCommand(QStringLiteral("GESTURE")));
+}
+
+QTEST_MAIN(tst_ModuleLoad)
+#include "tst_moduleload.moc"
