@@ -13,6 +13,17 @@ class RingArt
 public:
     enum class Style { Light, Dark };
 
+    // The whole ring, opaque: the overlay makes it translucent when it draws it.
+    static QImage ring(Style style);
+    // The ring with a blue edge line, for the "_text_checked" pictures of the resource set.
+    static QImage checkedRing(Style style);
+    // One region's highlight, drawn opaque over the ring, centred on direction.
+    static QImage highlight(Style style, int regionCount, double direction);
+    // The legacy set: a ring with region separators, and plain or pointer-over region tiles.
+    static QImage backgroundDonut(int regionCount);
+    static QImage targetDonut(int regionCount, double direction, bool pointerOver);
+
+private:
     // How wide a highlight is: its opaque tile, and the whole art including shadowed ends.
     struct HighlightWidths
     {
@@ -20,15 +31,6 @@ public:
         double total;
     };
 
-    static QImage ring(Style style);
-    static QImage checkedRing(Style style);
-    static QImage highlight(Style style, int regionCount, double direction);
-    static QImage backgroundDonut(int regionCount);
-    static QImage targetDonut(int regionCount, double direction, bool pointerOver);
-
-    static HighlightWidths highlightWidths(Style style, int regionCount);
-
-private:
     struct Palette
     {
         QColor inner; // face colour at the inner edge
@@ -38,6 +40,7 @@ private:
         QColor edge;  // the fine edge line
     };
 
+    static HighlightWidths highlightWidths(Style style, int regionCount);
     static Palette palette(Style style);
     static Palette pointerOverPalette();
     static QImage blankImage();
