@@ -42,7 +42,16 @@ void K2GestureConfig::reload()
     categoryByMacro.clear();
     buildCategoryMap();
     CFxUtils::SetRestrictedCommands();
+    commands = readCommands();
 
+    loadFlags();
+    loadFourGestureSlots();
+    loadEightGestureSlots();
+}
+
+QVector<K2CommandInfo> K2GestureConfig::readCommands() const
+{
+    // The host's order, duplicates kept; only commands the host offers with a macro count.
     CFxUICustomization *ui = GetFxSystemServices()->GetUICustomization();
     const int iconSize = 2 * CFxUtils::GetToolbarsIconSize();
     QVector<K2CommandInfo> list;
@@ -63,14 +72,10 @@ void K2GestureConfig::reload()
             info.helpText = command->GetHelpText();
             info.id = command->GetId();
             info.category = categoryFor(info.macro);
-            list.append(info);
+            list.append(std::move(info));
         }
     }
-    commands = list;
-
-    loadFlags();
-    loadFourGestureSlots();
-    loadEightGestureSlots();
+    return list;
 }
 
 void K2GestureConfig::buildCategoryMap()

@@ -49,6 +49,7 @@ private:
     K2GestureConfig();
     K2GestureConfig(const K2GestureConfig &) = delete;
     K2GestureConfig &operator=(const K2GestureConfig &) = delete;
+    QVector<K2CommandInfo> readCommands() const;
     void loadSlots(const QString *keys, int count, QVector<qint64> &slotTable, quint8 K2CommandInfo::*regionByte,
                    bool noKeyStored);
 };

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 
 namespace {
@@ -37,9 +38,12 @@ bool K2CommandModelDelegate::eventFilter(QObject *object, QEvent *event)
     auto *combo = qobject_cast<QComboBox *>(object);
     if (combo && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        // Focus leaves first so that the view does not reopen the editor it closes.
-        if (QWidget *parent = combo->parentWidget())
+        // Focus leaves first so that the view does not reopen the editor it closes;
+        // the focus-out must not commit the combo's choice on the way.
+        if (QWidget *parent = combo->parentWidget()) {
+            const QSignalBlocker blocker(this);
             parent->setFocus(Qt::OtherFocusReason);
+        }
         emit closeEditor(combo);
         return true;
     }

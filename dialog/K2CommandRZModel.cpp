@@ -130,7 +130,8 @@ QVariant K2CommandRZModel::headerData(int section, Qt::Orientation orientation, 
         }
     }
     if (role == Qt::FontRole)
-        return QFont(QStringLiteral("Tahoma"), 8, QFont::Bold, false);
+        // Not a literal: Qt's font cache keeps the family beyond the module's unloading.
+        return QFont(QString::fromLatin1("Tahoma"), 8, QFont::Bold, false);
     return {};
 }
 

@@ -122,9 +122,10 @@ void K2DonutDialogManager::setUpTable()
 
     m_proxy.reset(new K2CommandRZSortFilterProxyModel);
     m_proxy->setSourceModel(m_model.get());
+    // Texts that Qt may keep are built at run time, not literals of the module file.
     if (!CFxUtils::IsDarkStyleDialogUsed())
         view->setStyleSheet(
-            QStringLiteral("*{selection-color:rgb(0,0,0);selection-background-color:rgb(220,220,220);}"));
+            QString::fromLatin1("*{selection-color:rgb(0,0,0);selection-background-color:rgb(220,220,220);}"));
 
     view->setModel(m_proxy.get());
     m_delegate.reset(new K2CommandModelDelegate(&m_regionModel, nullptr));
@@ -144,8 +145,8 @@ void K2DonutDialogManager::sizeTable()
 
     QHeaderView *rows = view->verticalHeader();
     rows->setDefaultSectionSize(QFontMetrics(view->font()).height() + 12);
-    rows->setStyleSheet(QStringLiteral("QHeaderView::section {padding-bottom: 0px;padding-top: 0px;"
-                                       "padding-left: 0px;padding-right: 0px;margin: 0px;}"));
+    rows->setStyleSheet(QString::fromLatin1("QHeaderView::section {padding-bottom: 0px;padding-top: 0px;"
+                                            "padding-left: 0px;padding-right: 0px;margin: 0px;}"));
 }
 
 QIcon K2DonutDialogManager::directionIcon(int number) const
@@ -157,7 +158,7 @@ QIcon K2DonutDialogManager::directionIcon(int number) const
     if (number < 1 || number > regionCount)
         return QIcon();
     static const QString variant;
-    static const QString directory = QStringLiteral(":/strokewheelimages/Resources");
+    static const QString directory = QString::fromLatin1(":/strokewheelimages/Resources");
     const char *name = m_eightGestures ? eightDirections[number - 1] : fourDirections[number - 1];
     return CFxUtils::loadIcon(QLatin1String(name), variant, directory, 0);
 }

@@ -16,12 +16,12 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 
 #include <cmath>
@@ -36,14 +36,13 @@ constexpr qint64 CommitHoldMs = 250;
 // Tells the host that an overlay owns the pointer.
 constexpr short OverlayCursorMode = 32;
 
-double stickyWidthFor(int count)
+// Decoding the pictures took most of a paint; paints follow the pointer, so keep them decoded.
+QPixmap resourcePixmap(const QString &path)
 {
-    // 20 degrees past a region's edge with 4 regions, 10 with 8.
-    if (count == 4)
-        return 130.0;
-    if (count == 8)
-        return 65.0;
-    return 0.0;
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap) && pixmap.load(path))
+        QPixmapCache::insert(path, pixmap);
+    return pixmap;
 }
 
 } // namespace
@@ -95,7 +94,11 @@ void K2DonutDialogTLStyleImpl::showDonut()
 
     const K2OverlayContent content = K2GestureConfig::instance()->overlayContent();
     m_regionCount = static_cast<quint16>(content.regionCount);
-    m_stickyWidth = stickyWidthFor(content.regionCount);
+    // A region is left 20 degrees past its edge with 4 regions, 10 with 8.
+    if (content.regionCount == 4)
+        m_stickyWidth = 130.0;
+    else if (content.regionCount == 8)
+        m_stickyWidth = 65.0;
     for (int index = 0; index < content.regionCount; ++index) {
         m_regionContents.append(content.contents.value(index));
         m_regionHelpTexts.append(content.helpTexts.value(index));
@@ -218,7 +221,7 @@ void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
 
         painter.save();
         painter.setOpacity(qMin(K2DonutLayout::ringOpacity(dark), 1.0));
-        painter.drawImage(0, 0, QImage(K2DonutLayout::ringImage(dark)));
+        painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::ringImage(dark)));
         painter.restore();
         if (m_currentRegion == -1)
             return;
@@ -236,7 +239,7 @@ void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
         painter.restore();
 
         // The highlight covers the ring; the current item goes on top of it.
-        painter.drawImage(0, 0, QImage(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)));
+        painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)));
         centreCoordinates(painter);
         const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);
         drawRegionItem(painter, m_currentRegion, rotation, K2DonutLayout::KeptCharactersCurrent);
@@ -254,7 +257,7 @@ void K2DonutDialogTLStyleImpl::drawSelection(QPainter &painter)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::NoBrush);
     // Only the chosen sector: the ring and the other items are gone.
-    painter.drawImage(0, 0, QImage(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, isDarkStyle())));
+    painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, isDarkStyle())));
     painter.save();
     centreCoordinates(painter);
     const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);

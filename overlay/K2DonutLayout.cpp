@@ -56,7 +56,8 @@ QString elidedLabel(const QString &text, const QFontMetrics &metrics, int keptCh
 
 QFont labelFont()
 {
-    return QFont(QStringLiteral("TAHOMA"), 10);
+    // Not a literal: Qt's font cache keeps the family beyond the module's unloading.
+    return QFont(QString::fromLatin1("TAHOMA"), 10);
 }
 
 qreal ringOpacity(bool dark)

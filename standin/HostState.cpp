@@ -47,13 +47,18 @@ void HostState::rebuild()
         qAddPostRoutine(destroyWithApplication);
         cleanupRegistered = true;
     }
-    current().reset();
+    destroy();
     current() = std::make_unique<HostState>();
 }
 
 void HostState::destroy()
 {
-    current().reset();
+    if (!current())
+        return;
+    // Objects torn down with the state (an overlay, say) still talk to the host: while
+    // the state is being deleted get() answers it rather than building a new one.
+    delete current().get();
+    static_cast<void>(current().release());
 }
 
 HostState::HostState()

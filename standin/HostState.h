@@ -64,6 +64,7 @@ public:
     bool customBlockCommand = false;
     int colorScheme = 0;
     int toolbarIconSize = 16;
+    int contextMenuCount = 0;
 
 private:
     QHash<int, bool> m_absent;

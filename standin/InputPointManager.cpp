@@ -58,7 +58,8 @@ bool InputPointManager::IsWindowSelecting() const
 
 bool InputPointManager::IsPanning() const
 {
-    return blockingState(BlockingState::Panning);
+    // The view pans itself while its middle button is held.
+    return blockingState(BlockingState::Panning) || m_view->isPanning();
 }
 
 bool InputPointManager::IsTransparentCommandActive() const
@@ -131,52 +132,60 @@ bool InputPointManager::eventFilter(QObject *watched, QEvent *event)
     if (watched != m_view)
         return false;
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        m_devicePoint = mouse->pos();
-        if (mouse->button() == Qt::RightButton) {
-            m_gesturePress = true;
-            m_gestureButtonDown = true;
-            m_claimed = false;
-        }
-        deliver(CFxTracker::kMousePress);
-        m_gesturePress = false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        pressed(*static_cast<QMouseEvent *>(event));
         break;
-    }
-    case QEvent::MouseMove: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        m_devicePoint = mouse->pos();
-        m_trackingMove = true;
-        deliver(CFxTracker::kMouseMove);
-        m_trackingMove = false;
+    case QEvent::MouseMove:
+        deliver(CFxTracker::kMouseMove, *static_cast<QMouseEvent *>(event), false);
         break;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        m_devicePoint = mouse->pos();
-        if (mouse->button() == Qt::RightButton)
-            m_gestureButtonDown = false;
-        deliver(CFxTracker::kMouseRelease);
+    case QEvent::MouseButtonRelease:
+        released(*static_cast<QMouseEvent *>(event));
         break;
-    }
     case QEvent::ContextMenu:
-        // A press that became a gesture opens no context menu.
-        if (m_claimed) {
-            m_claimed = false;
-            return true;
-        }
-        break;
+        // Platforms that open the menu on the press would beat the gesture to it; the
+        // release decides (see released()).
+        return static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Mouse;
     default:
         break;
     }
     return false;
 }
 
-void InputPointManager::deliver(int code)
+void InputPointManager::pressed(const QMouseEvent &event)
 {
+    const bool gestureButton = event.button() == Qt::RightButton;
+    if (gestureButton) {
+        m_gestureButtonDown = true;
+        m_claimed = false;
+    }
+    deliver(event.type() == QEvent::MouseButtonDblClick ? CFxTracker::kMouseDoubleClick : CFxTracker::kMousePress,
+            event, gestureButton);
+}
+
+void InputPointManager::released(const QMouseEvent &event)
+{
+    const bool endsRightClick = event.button() == Qt::RightButton && m_gestureButtonDown;
+    if (event.button() == Qt::RightButton)
+        m_gestureButtonDown = false;
+    deliver(CFxTracker::kMouseRelease, event, false);
+    if (endsRightClick && !m_claimed)
+        m_view->openContextMenu(event.globalPos());
+}
+
+void InputPointManager::deliver(int code, const QMouseEvent &event, bool gesturePress)
+{
+    m_devicePoint = event.pos();
+    m_gesturePress = gesturePress;
+    m_trackingMove = code == CFxTracker::kMouseMove;
     const QList<CFxTracker *> trackers = m_trackers;
-    for (CFxTracker *tracker : trackers)
-        tracker->OnInputEvent(code, this);
+    // A tracker may detach another one (a command closing a document, say).
+    for (CFxTracker *tracker : trackers) {
+        if (m_trackers.contains(tracker))
+            tracker->OnInputEvent(code, this);
+    }
+    m_gesturePress = false;
+    m_trackingMove = false;
     for (CFxTracker *tracker : trackers) {
         if (m_trackers.contains(tracker) && tracker->HasPendingCommand())
             tracker->ExecutePendingCommand();

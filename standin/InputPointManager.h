@@ -3,27 +3,20 @@
 #pragma once
 
 #include "host/CFxInputPointManager.h"
+#include "standin/StandIn.h"
 
 #include <QList>
 #include <QObject>
 #include <QPoint>
 
+class QMouseEvent;
+
 namespace standin {
 
 class DrawingView;
 
-// Host states that keep gestures from starting or continuing.
-enum class BlockingState {
-    CommandInProgress,
-    ModalState,
-    GripEditing,
-    WindowSelecting,
-    Panning,
-    TransparentCommand,
-    Dragging,
-};
-constexpr int kBlockingStateCount = 7;
-
+// The gesture button is the right mouse button. Its release opens the view's context
+// menu unless a tracker claimed the press for a gesture.
 class InputPointManager : public QObject, public CFxInputPointManager
 {
     Q_OBJECT
@@ -55,14 +48,16 @@ public:
     QList<CFxTracker *> trackers() const;
     void setBlockingState(BlockingState state, bool on);
     bool blockingState(BlockingState state) const;
-    // A null view answers GetView() with null.
     void setViewPresent(bool present);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void deliver(int code);
+    void pressed(const QMouseEvent &event);
+    void released(const QMouseEvent &event);
+    // Answers the queries from event while the trackers see it, then runs what they hold.
+    void deliver(int code, const QMouseEvent &event, bool gesturePress);
 
     DrawingView *m_view;
     QString m_ownerTitle;
@@ -74,7 +69,7 @@ private:
     bool m_gesturePress = false;
     bool m_trackingMove = false;
     QPoint m_devicePoint;
-    // Across events.
+    // From the right button's press to its release.
     bool m_gestureButtonDown = false;
     bool m_claimed = false;
 };

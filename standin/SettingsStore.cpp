@@ -75,23 +75,29 @@ QString SettingsStore::file() const
 bool SettingsStore::load(QString *error)
 {
     m_loaded = true;
-    m_sections.clear();
     m_fileReadable = true;
-    if (m_file.isEmpty() || !QFileInfo::exists(m_file))
+    if (m_file.isEmpty())
         return true;
+    if (!QFileInfo::exists(m_file)) {
+        m_sections.clear();
+        return true;
+    }
 
+    IniFile::Sections sections;
     QString reason;
     QFile file(m_file);
     if (!file.open(QIODevice::ReadOnly))
         reason = file.errorString();
-    else if (!IniFile::parse(file.readAll(), &m_sections, &reason))
-        m_sections.clear();
-    if (reason.isEmpty())
+    else
+        IniFile::parse(file.readAll(), &sections, &reason);
+    if (reason.isEmpty()) {
+        m_sections = sections;
         return true;
+    }
 
+    // What is in memory stays; the file is left alone for the user to repair.
     m_fileReadable = false;
-    const QString message = QString::fromLatin1("cannot read the settings file %1 (%2); settings start empty "
-                                                "and stay in memory")
+    const QString message = QString::fromLatin1("cannot read the settings file %1 (%2); settings stay in memory")
                                 .arg(QDir::toNativeSeparators(m_file), reason);
     if (error)
         *error = message;
@@ -172,7 +178,7 @@ void SettingsStore::clear()
 
 void SettingsStore::write()
 {
-    // A file that could not be read is left for the user to repair, not overwritten.
+    // A file that could not be read is not overwritten.
     if (m_file.isEmpty() || !m_fileReadable)
         return;
     QSaveFile file(m_file);

@@ -29,8 +29,9 @@ public:
     // written back to it at once, atomically.
     void setFile(const QString &path);
     QString file() const;
-    // Reads the bound file now. A file that cannot be read or parsed leaves the store empty
-    // and untouched on disk (changes then stay in memory); says so once on stderr.
+    // Reads the bound file now, replacing the values in memory. A file that cannot be read
+    // or parsed replaces nothing and is never overwritten (changes then stay in memory);
+    // says so once on stderr. A store bound by setFile starts empty in that case.
     bool load(QString *error = nullptr);
     // False after a failed read or write of the bound file; always false without a file.
     bool isPersistent() const;

@@ -4,6 +4,7 @@
 
 #include "standin/Application.h"
 #include "standin/CommandContext.h"
+#include "standin/CommandProcessor.h"
 #include "standin/CommandStack.h"
 #include "standin/Database.h"
 #include "standin/Document.h"
@@ -12,6 +13,7 @@
 #include "standin/Editor.h"
 #include "standin/HostSignals.h"
 #include "standin/HostState.h"
+#include "standin/InputPointManager.h"
 #include "standin/InputPointManager.h"
 #include "standin/MainFrame.h"
 #include "standin/QtGate.h"
@@ -264,6 +266,46 @@ SettingsStore *settingsStore()
 Catalogue *catalogue()
 {
     return HostState::get().catalogue.get();
+}
+
+void setBlockingState(Document *document, BlockingState state, bool on)
+{
+    if (InputPointManager *input = document->inputPointManager())
+        input->setBlockingState(state, on);
+}
+
+void setViewPresent(Document *document, bool present)
+{
+    if (InputPointManager *input = document->inputPointManager())
+        input->setViewPresent(present);
+}
+
+QWidget *viewWidget(Document *document)
+{
+    return document->view();
+}
+
+int contextMenuCount()
+{
+    return HostState::get().contextMenuCount;
+}
+
+QList<ExecutedCommand> executedCommands()
+{
+    return HostState::get().commandProcessor->executed;
+}
+
+QStringList executedCommandTexts()
+{
+    QStringList texts;
+    for (const ExecutedCommand &command : HostState::get().commandProcessor->executed)
+        texts.append(command.text);
+    return texts;
+}
+
+void setCommandAction(const QString &commandWord, std::function<void(const QString &input)> action)
+{
+    HostState::get().commandProcessor->setAction(commandWord, std::move(action));
 }
 
 void installHostFonts()

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class CFxCommandContext;
 class CFxTracker;
 class OdEdCommand;
@@ -135,6 +137,40 @@ STANDIN_API bool loadCatalogue(const QString &path, QString *error = nullptr);
 // The bundled catalogue: the source tree's while it exists, else the one installed in
 // "catalogue/" beside the stand-in library.
 STANDIN_API QString defaultCataloguePath();
+
+// ---- Drawing-view input and the command processor ------------------------------
+// Host states in which a document's input-point manager tells trackers to keep out.
+enum class BlockingState {
+    CommandInProgress,    // IsCommandInProgress()
+    ModalState,           // IsInModalState()
+    GripEditing,          // IsGripEditing()
+    WindowSelecting,      // IsWindowSelecting()
+    Panning,              // IsPanning()
+    TransparentCommand,   // IsTransparentCommandActive()
+    Dragging,             // IsDragging()
+};
+constexpr int kBlockingStateCount = 7;
+STANDIN_API void setBlockingState(Document *document, BlockingState state, bool on);
+// While absent, the document's input-point manager answers GetView() with null.
+STANDIN_API void setViewPresent(Document *document, bool present);
+// The widget of the document's drawing view; mouse input to it reaches the trackers.
+STANDIN_API QWidget *viewWidget(Document *document);
+// How often a drawing view's context menu has opened (a right click that was no gesture).
+STANDIN_API int contextMenuCount();
+
+// One text handed to the command processor (ExecuteCommand or the view's context menu).
+struct ExecutedCommand
+{
+    QString text;             // exactly as given
+    bool menuMacro = false;   // the parser data's flags
+    bool addToHistory = true;
+    bool transparent = false;
+};
+STANDIN_API QList<ExecutedCommand> executedCommands();
+STANDIN_API QStringList executedCommandTexts();
+// What a catalogue command does besides echoing itself on the command history; input is
+// the text after the command word. commandWord is upper case without "_" (e.g. "ZOOM").
+STANDIN_API void setCommandAction(const QString &commandWord, std::function<void(const QString &input)> action);
 
 // ---- Fonts ---------------------------------------------------------------------
 // Makes "Tahoma" available to Qt (a metric-compatible face from the system's font

@@ -4,6 +4,7 @@
 
 #include "standin/StandIn.h"
 
+#include <QFileInfo>
 #include <QPixmap>
 
 namespace standin {
@@ -92,15 +93,11 @@ QIcon UICommand::GetIcon(int size) const
     const auto cached = m_renderedIcons.constFind(cacheKey);
     if (cached != m_renderedIcons.constEnd())
         return cached.value();
-    const QIcon source(iconFile(dark));
+    // A missing file leaves the icon null, so the command shows its caption.
+    const QString file = iconFile(dark);
     QIcon icon;
-    if (size <= 0) {
-        icon = source;
-    } else {
-        const QPixmap pixmap = source.pixmap(size, size);
-        if (!pixmap.isNull())
-            icon = QIcon(pixmap);
-    }
+    if (QFileInfo::exists(file))
+        icon = size > 0 ? QIcon(QIcon(file).pixmap(size, size)) : QIcon(file);
     m_renderedIcons.insert(cacheKey, icon);
     return icon;
 }

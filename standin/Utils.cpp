@@ -8,12 +8,11 @@
 #include <QFileInfo>
 
 namespace {
-// "^C^C_BEDIT x" and "bedit" both name BEDIT.
+// "_BEDIT x" and "bedit" both name BEDIT. The table knows command names only: a menu
+// macro's "^C^C" is the caller's to remove.
 QString commandWord(const QString &command)
 {
     QString word = command.trimmed().section(QLatin1Char(' '), 0, 0);
-    while (word.startsWith(QLatin1String("^C")))
-        word.remove(0, 2);
     while (word.startsWith(QLatin1Char('_')) || word.startsWith(QLatin1Char('.')))
         word.remove(0, 1);
     return word.toUpper();

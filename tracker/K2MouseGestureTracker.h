@@ -7,12 +7,20 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <QSize>
+
+class K2DonutDialogTLStyleImpl;
+class QWidget;
 
 class K2MouseGestureTracker : public QObject, public CFxTracker
 {
     Q_OBJECT
 
 public:
+    // A drag longer than this (Manhattan length, view pixels) is a gesture.
+    static constexpr int GestureThreshold = 20;
+
     K2MouseGestureTracker();
     ~K2MouseGestureTracker() override;
 
@@ -22,8 +30,26 @@ public:
     bool HasPendingCommand() const override;
     bool ExecutePendingCommand() override;
 
+    // True when the host is in a state in which no gesture may start or go on.
+    static bool isBlocked(const CFxInputPointManager &manager);
+    static bool isGestureDrag(const QPoint &delta);
+    // Top-left of a window of size whose centre is centre (halves truncated).
+    static QPoint centredTopLeft(const QPoint &centre, const QSize &size);
+    // The text up to the first space; the whole text when it has none.
+    static CFxString firstWord(const CFxString &text);
+
+    // Null until the first gesture; also null again once its parent window is gone.
+    QPointer<K2DonutDialogTLStyleImpl> m_overlay;
     QPoint m_startPoint;
     bool m_tracking = false;
     bool m_executing = false;
     CFxString m_pendingCommand;
+
+private:
+    static QWidget *overlayParent();
+    void createOverlay();
+    void placeAndArmOverlay(CFxInputPointManager *manager);
+    void collectOutcome(CFxInputPointManager *manager);
+    // A block-editor-only command runs as its bare name while a block is being edited.
+    static bool runsAsBareName(const CFxString &command);
 };

@@ -33,18 +33,25 @@ QImage drawnFocusFrame(const QStyle &style)
     return image;
 }
 
-// A table whose current cell has the keyboard focus, grabbed as shown.
+// A table whose current cell has the keyboard focus, grabbed as shown. Its cells are
+// drawn by a QItemDelegate, which asks the view's style for the focus frame, as the
+// command table's delegate does.
 QImage focusedTable(QStyle *style)
 {
+    QItemDelegate delegate;
     QStandardItemModel model(2, 1);
     model.setItem(0, 0, new QStandardItem(QStringLiteral("Line")));
     model.setItem(1, 0, new QStandardItem(QStringLiteral("Circle")));
     QTableView view;
     view.setStyle(style);
     view.setModel(&model);
+    view.setItemDelegate(&delegate);
     view.resize(200, 100);
     view.setSelectionMode(QAbstractItemView::NoSelection);
     view.show();
+    view.activateWindow();
+    if (!QTest::qWaitForWindowActive(&view))
+        return QImage();
     view.setFocus(Qt::TabFocusReason);
     view.setCurrentIndex(model.index(1, 0));
     const QImage grabbed = view.viewport()->grab().toImage();
@@ -106,9 +113,12 @@ void tst_MyStyle::focusFrameIsNeverDrawn()
 void tst_MyStyle::tableCellWithFocusHasNoFrame()
 {
     MyStyle style;
-    const int withMyStyle = darkPixels(focusedTable(&style));
+    const QImage mine = focusedTable(&style);
     std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("windows")));
-    const int withWindowsStyle = darkPixels(focusedTable(windows.get()));
+    const QImage theirs = focusedTable(windows.get());
+    QVERIFY(!mine.isNull() && !theirs.isNull());
+    const int withMyStyle = darkPixels(mine);
+    const int withWindowsStyle = darkPixels(theirs);
     // Same text in both; the difference is the dotted frame.
     QVERIFY2(withWindowsStyle > withMyStyle + 20,
              qPrintable(QStringLiteral("%1 vs %2").arg(withWindowsStyle).arg(withMyStyle)));

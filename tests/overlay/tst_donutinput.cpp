@@ -1,0 +1,570 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Tests of the overlay's input: arming, the dead zone, the commit radius, how a gesture ends
+// and what it hands back to the host and the view.
+#include "config/K2GestureSettings.h"
+#include "config/K2Regions.h"
+#include "host/CFxDocument.h"
+#include "host/CFxInputPointManager.h"
+#include "host/CFxMainFrame.h"
+#include "host/CFxSystemServices.h"
+#include "overlay/K2DonutDialogTLStyleImpl.h"
+#include "standin/StandIn.h"
+
+#include <QMainWindow>
+#include <QShortcut>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Calls back for every event of one type a watched object receives.
+class EventWatcher : public QObject
+{
+public:
+    EventWatcher(QObject *watched, QEvent::Type type, std::function<void(QEvent *)> callback)
+        : m_type(type), m_callback(std::move(callback))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type)
+            m_callback(event);
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void(QEvent *)> m_callback;
+};
+
+struct PostedMove
+{
+    QPointF position;
+    Qt::MouseButton button;
+    Qt::MouseButtons buttons;
+    Qt::KeyboardModifiers modifiers;
+};
+
+constexpr qint64 CommitHoldMs = 250;
+
+} // namespace
+
+class tst_DonutInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void constructionReplacesWindowFlags();
+    void armWithoutViewDoesNothing();
+    void armingTwiceKeepsSavedState();
+    void showAtPressPoint_data();
+    void showAtPressPoint();
+    void deadZone_data();
+    void deadZone();
+    void commitRadius_data();
+    void commitRadius();
+    void fastFlick_data();
+    void fastFlick();
+    void releaseCancels_data();
+    void releaseCancels();
+    void nextGestureStartsWithoutRegion();
+    void pressDuringGestureDoesNothing();
+    void keysChangeNothing_data();
+    void keysChangeNothing();
+    void shortcutOverrideConsumed();
+    void destructionClearsStatusLine_data();
+    void destructionClearsStatusLine();
+
+private:
+    void useScheme(int count);
+    // Arms and shows the overlay the way the tracker does, with the cursor at offset from
+    // the press point.
+    void startGesture(const QPoint &offset);
+    // Moves the cursor to offset from the press point and tells the overlay. The event
+    // itself carries the press point: the overlay has to go by the cursor.
+    void moveTo(const QPoint &offset);
+    void sendRelease(Qt::MouseButton button, Qt::MouseButtons stillHeld, Qt::KeyboardModifiers modifiers);
+    QVector<PostedMove> recordPostedMoves();
+
+    const QPoint m_press{300, 250};
+    QWidget *m_viewWidget = nullptr;
+    CFxView *m_view = nullptr;
+    K2DonutDialogTLStyleImpl *m_overlay = nullptr;
+    QVector<PostedMove> m_postedMoves;
+    std::unique_ptr<EventWatcher> m_moveRecorder;
+};
+
+void tst_DonutInput::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void tst_DonutInput::init()
+{
+    standin::reset();
+    standin::openDocument(QStringLiteral("Drawing1"));
+    m_viewWidget = ACTIVE_DOCUMENT()->GetViewWidget();
+    m_view = ACTIVE_DOCUMENT()->GetInputPointManager()->GetView();
+    QVERIFY(m_view && m_view->GetWidget() == m_viewWidget);
+    m_overlay = new K2DonutDialogTLStyleImpl(standin::mainWindow());
+    m_postedMoves.clear();
+    // Moves the window system delivers are spontaneous; the overlay's own are posted.
+    m_moveRecorder.reset(new EventWatcher(m_viewWidget, QEvent::MouseMove, [this](QEvent *event) {
+        if (event->spontaneous())
+            return;
+        const auto *move = static_cast<QMouseEvent *>(event);
+        m_postedMoves.append({move->localPos(), move->button(), move->buttons(), move->modifiers()});
+    }));
+}
+
+void tst_DonutInput::cleanup()
+{
+    m_moveRecorder.reset();
+    delete m_overlay;
+    m_overlay = nullptr;
+}
+
+void tst_DonutInput::useScheme(int count)
+{
+    QVERIFY(K2GestureSettings::instance()->setValue(K2Keys::ActiveScheme, QString::number(count)));
+}
+
+void tst_DonutInput::startGesture(const QPoint &offset)
+{
+    m_overlay->m_pressPoint = m_press;
+    const QSize size = m_overlay->donutSize();
+    m_overlay->move(m_viewWidget->mapToGlobal(m_press - QPoint(size.width() / 2, size.height() / 2)));
+    m_overlay->arm(m_view);
+    QCursor::setPos(m_viewWidget->mapToGlobal(m_press + offset));
+    m_overlay->showDonut();
+}
+
+void tst_DonutInput::moveTo(const QPoint &offset)
+{
+    QCursor::setPos(m_viewWidget->mapToGlobal(m_press + offset));
+    const QPoint misleading = m_viewWidget->mapToGlobal(m_press);
+    QMouseEvent move(QEvent::MouseMove, m_overlay->mapFromGlobal(misleading), misleading, Qt::NoButton,
+                     Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(m_overlay, &move);
+}
+
+void tst_DonutInput::sendRelease(Qt::MouseButton button, Qt::MouseButtons stillHeld, Qt::KeyboardModifiers modifiers)
+{
+    const QPoint global = QCursor::pos();
+    QMouseEvent release(QEvent::MouseButtonRelease, m_overlay->mapFromGlobal(global), global, button, stillHeld,
+                        modifiers);
+    QApplication::sendEvent(m_overlay, &release);
+}
+
+QVector<PostedMove> tst_DonutInput::recordPostedMoves()
+{
+    QCoreApplication::processEvents();
+    return m_postedMoves;
+}
+
+void tst_DonutInput::constructionReplacesWindowFlags()
+{
+    K2DonutDialogTLStyleImpl overlay(standin::mainWindow(), Qt::Dialog | Qt::WindowStaysOnTopHint);
+
+    QCOMPARE(int(overlay.windowFlags()), int(Qt::Tool | Qt::FramelessWindowHint));
+    QVERIFY(overlay.testAttribute(Qt::WA_TranslucentBackground));
+    QCOMPARE(overlay.parentWidget(), standin::mainWindow());
+    QCOMPARE(overlay.donutSize(), QSize(250, 250));
+    QCOMPARE(overlay.sizeHint(), QSize(250, 250));
+    QCOMPARE(overlay.m_currentRegion, qint16(-1));
+    QVERIFY(overlay.inherits("K2DonutDialog"));
+}
+
+void tst_DonutInput::armWithoutViewDoesNothing()
+{
+    standin::setCursorMode(7);
+    m_viewWidget->setCursor(Qt::CrossCursor);
+
+    m_overlay->arm(nullptr);
+    m_overlay->showDonut();
+
+    QVERIFY(!m_overlay->m_armed);
+    QVERIFY(!m_overlay->m_shown);
+    QVERIFY(!m_overlay->isVisible());
+    QCOMPARE(standin::cursorMode(), short(7));
+    QCOMPARE(m_viewWidget->cursor().shape(), Qt::CrossCursor);
+    QVERIFY(!QWidget::mouseGrabber());
+}
+
+void tst_DonutInput::armingTwiceKeepsSavedState()
+{
+    // A negative value checks that the 16 bits survive the round trip.
+    standin::setCursorMode(-3);
+    m_viewWidget->setCursor(Qt::CrossCursor);
+    m_overlay->m_pressPoint = m_press;
+
+    m_overlay->arm(m_view);
+    QVERIFY(m_overlay->m_armed);
+    QCOMPARE(standin::cursorMode(), short(32));
+    QCOMPARE(m_viewWidget->cursor().shape(), Qt::ArrowCursor);
+
+    m_overlay->arm(m_view);
+    QCursor::setPos(m_viewWidget->mapToGlobal(m_press));
+    m_overlay->showDonut();
+    m_overlay->arm(m_view);
+    QVERIFY(!m_overlay->m_armed);
+    sendRelease(Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+
+    QCOMPARE(standin::cursorMode(), short(-3));
+    QCOMPARE(m_viewWidget->cursor().shape(), Qt::CrossCursor);
+}
+
+void tst_DonutInput::showAtPressPoint_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("stickyWidth");
+
+    QTest::newRow("4 regions") << 4 << 130.0;
+    QTest::newRow("8 regions") << 8 << 65.0;
+}
+
+void tst_DonutInput::showAtPressPoint()
+{
+    QFETCH(int, count);
+    QFETCH(double, stickyWidth);
+    useScheme(count);
+
+    startGesture(QPoint(0, 0));
+
+    // The zero offset points up.
+    QCOMPARE(m_overlay->m_currentRegion, qint16(0));
+    QCOMPARE(int(m_overlay->m_regionCount), count);
+    QCOMPARE(m_overlay->m_stickyWidth, stickyWidth);
+    QCOMPARE(m_overlay->m_regionContents.size(), count);
+    QCOMPARE(m_overlay->m_regionHelpTexts.size(), count);
+    QVERIFY(m_overlay->m_shown);
+    QVERIFY(!m_overlay->m_armed);
+    QVERIFY(!m_overlay->m_committed);
+    QVERIFY(m_overlay->isVisible());
+    QCOMPARE(QWidget::mouseGrabber(), m_overlay);
+    QCOMPARE(QWidget::keyboardGrabber(), m_overlay);
+    QCOMPARE(m_overlay->size(), QSize(250, 250));
+    QCOMPARE(m_overlay->geometry().center() + QPoint(1, 1), m_viewWidget->mapToGlobal(m_press));
+}
+
+void tst_DonutInput::deadZone_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<int>("region");
+
+    // Screen offsets: y grows downwards.
+    QTest::newRow("4: 20 right is inside") << 4 << QPoint(20, 0) << true << 0;
+    QTest::newRow("4: 20 down is inside") << 4 << QPoint(0, 20) << true << 0;
+    QTest::newRow("4: 10 left 10 down is inside") << 4 << QPoint(-10, 10) << true << 0;
+    QTest::newRow("4: 21 right is outside") << 4 << QPoint(21, 0) << false << 3;
+    QTest::newRow("4: 21 down is outside") << 4 << QPoint(0, 21) << false << 2;
+    QTest::newRow("4: 11 left 10 down is outside") << 4 << QPoint(-11, 10) << false << 1;
+    QTest::newRow("8: 20 right is inside") << 8 << QPoint(20, 0) << true << 0;
+    QTest::newRow("8: 10 right 10 down is inside") << 8 << QPoint(10, 10) << true << 0;
+    QTest::newRow("8: 21 right is outside") << 8 << QPoint(21, 0) << false << 6;
+    QTest::newRow("8: 11 right 10 down is outside") << 8 << QPoint(11, 10) << false << 5;
+    QTest::newRow("8: 11 left 10 up is outside") << 8 << QPoint(-11, -10) << false << 1;
+}
+
+void tst_DonutInput::deadZone()
+{
+    QFETCH(int, count);
+    QFETCH(QPoint, offset);
+    QFETCH(bool, inside);
+    QFETCH(int, region);
+    useScheme(count);
+    startGesture(QPoint(0, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(m_overlay));
+    QCoreApplication::processEvents();
+    int paints = 0;
+    EventWatcher paintCounter(m_overlay, QEvent::Paint, [&paints](QEvent *) { ++paints; });
+
+    moveTo(offset);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(int(m_overlay->m_currentRegion), region);
+    if (inside)
+        QCOMPARE(paints, 0);
+    else
+        QTRY_VERIFY(paints > 0);
+    QVERIFY(m_overlay->m_shown);
+    QVERIFY(!m_overlay->m_finished);
+}
+
+void tst_DonutInput::commitRadius_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<bool>("commits");
+    QTest::addColumn<int>("region");
+
+    QTest::newRow("4: 69 right stays") << 4 << QPoint(69, 0) << false << 3;
+    QTest::newRow("4: 70 right commits") << 4 << QPoint(70, 0) << true << 3;
+    QTest::newRow("4: 69 up stays") << 4 << QPoint(0, -69) << false << 0;
+    QTest::newRow("4: 70 up commits") << 4 << QPoint(0, -70) << true << 0;
+    QTest::newRow("8: 48 right 48 down (67.9) stays") << 8 << QPoint(48, 48) << false << 5;
+    QTest::newRow("8: 49 right 49 down (69.3) commits") << 8 << QPoint(49, 49) << true << 5;
+    QTest::newRow("8: 70 left commits") << 8 << QPoint(-70, 0) << true << 2;
+}
+
+void tst_DonutInput::commitRadius()
+{
+    QFETCH(int, count);
+    QFETCH(QPoint, offset);
+    QFETCH(bool, commits);
+    QFETCH(int, region);
+    useScheme(count);
+    standin::setCursorMode(5);
+    startGesture(QPoint(0, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(m_overlay));
+    QCoreApplication::processEvents();
+    int committedPaints = 0;
+    EventWatcher paintWatcher(m_overlay, QEvent::Paint, [&](QEvent *) { committedPaints += m_overlay->m_committed; });
+
+    QElapsedTimer clock;
+    clock.start();
+    moveTo(offset);
+    const qint64 elapsed = clock.elapsed();
+
+    QCOMPARE(int(m_overlay->m_currentRegion), region);
+    QCOMPARE(m_overlay->m_finished, commits);
+    QCOMPARE(m_overlay->m_accepted, commits);
+    QCOMPARE(m_overlay->m_shown, !commits);
+    QCOMPARE(m_overlay->isVisible(), !commits);
+    QVERIFY(!m_overlay->m_committed);
+    if (commits) {
+        // The committed picture was painted and held before the overlay went away.
+        QCOMPARE(committedPaints, 1);
+        QVERIFY2(elapsed >= CommitHoldMs, qPrintable(QString::number(elapsed)));
+        QCOMPARE(standin::cursorMode(), short(5));
+        QVERIFY(!QWidget::mouseGrabber());
+        QVERIFY(!QWidget::keyboardGrabber());
+        QVERIFY(recordPostedMoves().isEmpty());
+    } else {
+        QCOMPARE(committedPaints, 0);
+        QCOMPARE(standin::cursorMode(), short(32));
+    }
+}
+
+void tst_DonutInput::fastFlick_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<bool>("hides");
+
+    QTest::newRow("move inside the dead zone keeps it") << "move 5,5" << false;
+    QTest::newRow("move outside the dead zone hides") << "move 30,0" << true;
+    QTest::newRow("release hides") << "release" << true;
+}
+
+void tst_DonutInput::fastFlick()
+{
+    QFETCH(QString, then);
+    QFETCH(bool, hides);
+    useScheme(4);
+    QElapsedTimer clock;
+    qint64 shownAt = -1;
+    bool committedWhenShown = false;
+    EventWatcher showWatcher(m_overlay, QEvent::Show, [&](QEvent *) {
+        shownAt = clock.elapsed();
+        committedWhenShown = m_overlay->m_committed;
+    });
+
+    clock.start();
+    startGesture(QPoint(80, 0));
+
+    // Committed, and held, before the window appeared.
+    QVERIFY2(shownAt >= CommitHoldMs, qPrintable(QString::number(shownAt)));
+    QVERIFY(committedWhenShown);
+    QVERIFY(m_overlay->m_committed);
+    QVERIFY(m_overlay->m_shown);
+    QVERIFY(m_overlay->isVisible());
+    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+
+    if (then == QLatin1String("release"))
+        sendRelease(Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    else
+        moveTo(then == QLatin1String("move 5,5") ? QPoint(5, 5) : QPoint(30, 0));
+
+    QCOMPARE(m_overlay->isVisible(), !hides);
+    QCOMPARE(m_overlay->m_finished, hides);
+    QCOMPARE(m_overlay->m_accepted, hides);
+    QCOMPARE(m_overlay->m_committed, !hides);
+    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    QVERIFY(recordPostedMoves().isEmpty());
+}
+
+void tst_DonutInput::releaseCancels_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<Qt::MouseButtons>("stillHeld");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+
+    QTest::newRow("right") << int(Qt::RightButton) << Qt::MouseButtons() << Qt::KeyboardModifiers();
+    QTest::newRow("left") << int(Qt::LeftButton) << Qt::MouseButtons() << Qt::KeyboardModifiers();
+    QTest::newRow("middle") << int(Qt::MiddleButton) << Qt::MouseButtons() << Qt::KeyboardModifiers();
+    QTest::newRow("right with Shift, left still held")
+        << int(Qt::RightButton) << Qt::MouseButtons(Qt::LeftButton) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+}
+
+void tst_DonutInput::releaseCancels()
+{
+    QFETCH(int, button);
+    QFETCH(Qt::MouseButtons, stillHeld);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    useScheme(4);
+    standin::setCursorMode(-3);
+    m_viewWidget->setCursor(Qt::CrossCursor);
+    startGesture(QPoint(0, 0));
+    moveTo(QPoint(40, 10));
+    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+
+    sendRelease(Qt::MouseButton(button), stillHeld, modifiers);
+
+    QVERIFY(!m_overlay->isVisible());
+    QVERIFY(!m_overlay->m_shown);
+    QVERIFY(m_overlay->m_finished);
+    QVERIFY(!m_overlay->m_accepted);
+    // The region stays readable until the next show.
+    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    QCOMPARE(standin::cursorMode(), short(-3));
+    QCOMPARE(m_viewWidget->cursor().shape(), Qt::CrossCursor);
+    QVERIFY(!QWidget::mouseGrabber());
+    QVERIFY(!QWidget::keyboardGrabber());
+
+    QVERIFY2(m_postedMoves.isEmpty(), "the move is posted, not sent");
+    const QVector<PostedMove> moves = recordPostedMoves();
+    QCOMPARE(moves.size(), 1);
+    QCOMPARE(moves.first().position, QPointF(m_press + QPoint(40, 10)));
+    QCOMPARE(moves.first().button, Qt::NoButton);
+    QCOMPARE(moves.first().buttons, stillHeld);
+    QCOMPARE(moves.first().modifiers, modifiers);
+}
+
+void tst_DonutInput::nextGestureStartsWithoutRegion()
+{
+    useScheme(4);
+    startGesture(QPoint(0, 0));
+    moveTo(QPoint(40, 0));
+    sendRelease(Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    m_overlay->m_finished = false;
+
+    // 60 degrees: inside the right region's sticky window, but in the top sector.
+    startGesture(QPoint(30, -52));
+
+    QCOMPARE(m_overlay->m_currentRegion, qint16(0));
+}
+
+void tst_DonutInput::pressDuringGestureDoesNothing()
+{
+    startGesture(QPoint(0, 0));
+    const QPoint global = QCursor::pos();
+
+    QMouseEvent press(QEvent::MouseButtonPress, m_overlay->mapFromGlobal(global), global, Qt::LeftButton,
+                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(m_overlay, &press);
+
+    QVERIFY(m_overlay->m_shown);
+    QVERIFY(!m_overlay->m_finished);
+    QCOMPARE(QWidget::mouseGrabber(), m_overlay);
+}
+
+void tst_DonutInput::keysChangeNothing_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+
+    QTest::newRow("Escape") << Qt::Key_Escape << Qt::KeyboardModifiers();
+    QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
+    QTest::newRow("Enter") << Qt::Key_Enter << Qt::KeyboardModifiers();
+    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers();
+    QTest::newRow("letter") << Qt::Key_L << Qt::KeyboardModifiers();
+    QTest::newRow("Ctrl+Z") << Qt::Key_Z << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Alt+F4") << Qt::Key_F4 << Qt::KeyboardModifiers(Qt::AltModifier);
+}
+
+void tst_DonutInput::keysChangeNothing()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    useScheme(4);
+    startGesture(QPoint(0, 0));
+    moveTo(QPoint(40, 0));
+    QSignalSpy finished(m_overlay, &QDialog::finished);
+
+    QTest::keyClick(m_overlay, key, modifiers);
+
+    QVERIFY(m_overlay->isVisible());
+    QVERIFY(m_overlay->m_shown);
+    QVERIFY(!m_overlay->m_finished);
+    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    QCOMPARE(standin::cursorMode(), short(32));
+    QCOMPARE(QWidget::keyboardGrabber(), m_overlay);
+    QCOMPARE(finished.count(), 0);
+}
+
+void tst_DonutInput::shortcutOverrideConsumed()
+{
+    QMainWindow *window = standin::mainWindow();
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QShortcut shortcut(QKeySequence(QStringLiteral("Ctrl+S")), window);
+    shortcut.setContext(Qt::ApplicationShortcut);
+    QSignalSpy activated(&shortcut, &QShortcut::activated);
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(activated.count(), 1);
+
+    startGesture(QPoint(0, 0));
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_S, Qt::ControlModifier);
+    override.ignore();
+    QVERIFY(QApplication::sendEvent(m_overlay, &override));
+    QVERIFY(override.isAccepted());
+    QTest::keyClick(m_overlay, Qt::Key_S, Qt::ControlModifier);
+
+    QCOMPARE(activated.count(), 1);
+    QVERIFY(m_overlay->m_shown);
+}
+
+void tst_DonutInput::destructionClearsStatusLine_data()
+{
+    QTest::addColumn<int>("absentLink");
+    QTest::addColumn<bool>("cleared");
+
+    QTest::newRow("all links present") << -1 << true;
+    QTest::newRow("no services") << int(standin::Link::SystemServices) << false;
+    QTest::newRow("no main frame") << int(standin::Link::MainFrame) << false;
+    QTest::newRow("no status line") << int(standin::Link::StatusLine) << false;
+}
+
+void tst_DonutInput::destructionClearsStatusLine()
+{
+    QFETCH(int, absentLink);
+    QFETCH(bool, cleared);
+    GetFxSystemServices()->GetMainFrame()->GetStatusLine()->SetStatusText(CFxString("Draws a line"), true);
+    const int before = standin::statusTexts().size();
+
+    if (absentLink >= 0)
+        standin::setPresent(standin::Link(absentLink), false);
+    delete m_overlay;
+    m_overlay = nullptr;
+    if (absentLink >= 0)
+        standin::setPresent(standin::Link(absentLink), true);
+
+    const QStringList texts = standin::statusTexts();
+    QCOMPARE(texts.size(), before + (cleared ? 1 : 0));
+    QCOMPARE(texts.last(), cleared ? QString() : QStringLiteral("Draws a line"));
+}
+
+QTEST_MAIN(tst_DonutInput)
+#include "tst_donutinput.moc"

@@ -1,0 +1,175 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The host's start and end.
+#include "app/HostApplication.h"
+
+#include "app/HostWindow.h"
+#include "app/ReplayRunner.h"
+#include "app/ReplayScript.h"
+#include "app/Theme.h"
+#include "app/ZoomCommand.h"
+
+#include "standin/HostSignals.h"
+#include "standin/SettingsStore.h"
+#include "standin/StandIn.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMainWindow>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include <cstdio>
+
+const char *const HostApplication::kModuleFileName = "Strokewheel_4.03_15.tx";
+const char *const HostApplication::kSettingsFileName = "settings.ini";
+const char *const HostApplication::kDemoScript = ":/demo/demo.replay";
+
+namespace {
+const QString hostSection = QStringLiteral("Host");
+const QString themeKey = QStringLiteral("ColorScheme");
+}
+
+HostApplication::HostApplication(const HostOptions &options) : m_options(options)
+{
+}
+
+HostApplication::~HostApplication()
+{
+    shutdown();
+}
+
+QString HostApplication::defaultProfileFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+void HostApplication::report(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+    // Until the window exists its command history cannot show the line.
+    if (m_window)
+        emit standin::hostSignals()->historyLine(line);
+    else
+        m_earlyReports << line;
+}
+
+bool HostApplication::start(int *exitCode)
+{
+    // A malformed script stops the host before anything is shown.
+    if (!prepareScript(exitCode))
+        return false;
+
+    standin::reset();
+    // The host's dialogs are laid out for its Windows face and size (Tahoma 8 pt); reset()
+    // made the face available.
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+    installTranslations();
+    connect(standin::hostSignals(), &standin::HostSignals::commandExecuted, this, [](const QString &text) {
+        std::printf("executed: %s\n", qPrintable(text));
+        std::fflush(stdout);
+    });
+    bindProfile();
+    loadCatalogue();
+    ZoomCommand::install();
+    Theme::apply(standin::settingsStore() &&
+                 standin::settingsStore()->text(hostSection, themeKey).toInt() >= Theme::kDarkScheme);
+    m_window = std::make_unique<HostWindow>();
+    for (const QString &line : qAsConst(m_earlyReports))
+        emit standin::hostSignals()->historyLine(line);
+    m_earlyReports.clear();
+    connect(standin::hostSignals(), &standin::HostSignals::colorSchemeChanged, this, [](int scheme) {
+        if (standin::SettingsStore *store = standin::settingsStore())
+            store->setText(hostSection, themeKey, QString::number(scheme));
+    });
+    m_window->window()->show();
+    loadModule();
+    standin::sendAppStarted();
+
+    if (m_scripted) {
+        m_runner = new ReplayRunner(m_steps, m_scriptName, m_window.get(), m_options.outputFolder, this);
+        connect(m_runner, &ReplayRunner::finished, this, [](int code) { QCoreApplication::exit(code); });
+        m_runner->start();
+    }
+    return true;
+}
+
+bool HostApplication::prepareScript(int *exitCode)
+{
+    if (!m_options.demo && m_options.replayScript.isEmpty())
+        return true;
+    m_scriptName = m_options.demo ? QString::fromLatin1(kDemoScript) : m_options.replayScript;
+    ReplayScript script;
+    if (!script.load(m_scriptName)) {
+        std::fprintf(stderr, "%s:%d: %s\n", qPrintable(m_scriptName), script.errorLine(), qPrintable(script.error()));
+        *exitCode = kExitMalformedScript;
+        return false;
+    }
+    if (m_options.demo) {
+        std::printf("No display or --demo: running the bundled demo; screenshots and prints go to %s\n",
+                    qPrintable(QDir(m_options.outputFolder).absolutePath()));
+        std::fflush(stdout);
+        // The demo starts from the factory settings every time.
+        QDir(m_options.profileFolder).removeRecursively();
+    }
+    m_steps = script.steps();
+    m_scripted = true;
+    return true;
+}
+
+void HostApplication::installTranslations()
+{
+    const QLocale locale = m_options.language.isEmpty() ? QLocale::system() : QLocale(m_options.language);
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"));
+    // The module's texts, then Qt's own (button captions of the dialogs) where installed.
+    const QList<QPair<QString, QString>> catalogues = {
+        {QStringLiteral("strokewheel"), folder},
+        {QStringLiteral("qtbase"), QLibraryInfo::location(QLibraryInfo::TranslationsPath)},
+    };
+    for (const auto &catalogue : catalogues) {
+        auto translator = std::make_unique<QTranslator>();
+        // Languages without a file keep the source texts.
+        if (translator->load(locale, catalogue.first, QStringLiteral("_"), catalogue.second) &&
+            QCoreApplication::installTranslator(translator.get()))
+            m_translators.push_back(std::move(translator));
+    }
+}
+
+void HostApplication::bindProfile()
+{
+    const QString folder = m_options.profileFolder.isEmpty() ? defaultProfileFolder() : m_options.profileFolder;
+    if (!QDir().mkpath(folder))
+        std::fprintf(stderr, "Cannot create the profile folder \"%s\"; settings are kept in memory only.\n",
+                     qPrintable(folder));
+    if (standin::SettingsStore *store = standin::settingsStore())
+        store->setFile(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)));
+}
+
+void HostApplication::loadCatalogue()
+{
+    const QString path = m_options.cataloguePath.isEmpty() ? standin::defaultCataloguePath() : m_options.cataloguePath;
+    QString error;
+    if (!standin::loadCatalogue(path, &error))
+        report(QStringLiteral("Cannot load the command catalogue: %1").arg(error));
+}
+
+void HostApplication::loadModule()
+{
+    const QString path = m_options.modulePath.isEmpty()
+                             ? QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kModuleFileName))
+                             : m_options.modulePath;
+    QString error;
+    if (m_loader.load(path, &error))
+        emit standin::hostSignals()->historyLine(QStringLiteral("Loaded %1.").arg(QDir::toNativeSeparators(m_loader.path())));
+    else
+        report(error + QStringLiteral(" Mouse gestures are not available."));
+}
+
+void HostApplication::shutdown()
+{
+    m_loader.unload();
+}

@@ -1,0 +1,89 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// What the host was asked for on its command line and by its environment.
+#include "app/HostOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+bool HostOptions::displayAvailable(const QProcessEnvironment &environment)
+{
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!environment.value(QString::fromLatin1(name)).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QString HostOptions::defaultDemoOutput()
+{
+    // Beside the executable: in the build folder, away from the sources.
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("demo"));
+}
+
+HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvironment &environment,
+                               QString *error, QString *help)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A small CAD host that loads the Strokewheel module: drag with the right mouse button in a drawing "
+        "for a gesture, type GESTURE to configure them."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption module(QStringLiteral("module"), QStringLiteral("The module file to load."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption profile(QStringLiteral("profile"),
+                                     QStringLiteral("The profile folder holding the settings."), QStringLiteral("DIR"));
+    const QCommandLineOption replay(QStringLiteral("replay"),
+                                    QStringLiteral("Run a replay script and exit: 0 when every expectation held, "
+                                                   "1 at the first that did not, 2 for a malformed script."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Run the bundled demo script (the default without a display)."));
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("Folder for the screenshots and prints of a script."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Language of the module's texts, e.g. de."), QStringLiteral("CODE"));
+    const QCommandLineOption catalogue(QStringLiteral("catalogue"),
+                                       QStringLiteral("A catalogue file instead of the bundled one."),
+                                       QStringLiteral("FILE"));
+    parser.addOptions({module, profile, replay, demo, output, lang, catalogue});
+
+    HostOptions options;
+    if (!parser.parse(arguments)) {
+        if (error)
+            *error = parser.errorText();
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first());
+        return options;
+    }
+    if (parser.isSet(helpOption) && help)
+        *help = parser.helpText();
+    options.modulePath = parser.value(module);
+    options.profileFolder = parser.value(profile);
+    options.replayScript = parser.value(replay);
+    options.outputFolder = parser.value(output);
+    options.language = parser.value(lang);
+    options.cataloguePath = parser.value(catalogue);
+    options.demo = parser.isSet(demo);
+    if (options.demo && !options.replayScript.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("--demo and --replay exclude each other.");
+        return options;
+    }
+    options.offscreen = !displayAvailable(environment);
+    // Without a display there is nothing to use interactively: show the demo instead.
+    if (options.offscreen && options.replayScript.isEmpty())
+        options.demo = true;
+    if (options.demo && options.outputFolder.isEmpty())
+        options.outputFolder = defaultDemoOutput();
+    // The demo leaves the user's settings alone.
+    if (options.demo && options.profileFolder.isEmpty())
+        options.profileFolder = QDir(options.outputFolder).filePath(QStringLiteral("profile"));
+    if (error)
+        error->clear();
+    return options;
+}

@@ -1,0 +1,420 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Runs the steps of a replay script against the host's real window.
+#include "app/ReplayRunner.h"
+
+#include "app/HostWindow.h"
+
+#include "standin/DrawingView.h"
+#include "standin/HostSignals.h"
+#include "standin/SettingsStore.h"
+#include "standin/StandIn.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString quotedList(const QStringList &texts)
+{
+    if (texts.isEmpty())
+        return QStringLiteral("nothing");
+    QStringList parts;
+    for (const QString &text : texts)
+        parts << quoted(text);
+    return parts.join(QStringLiteral(", "));
+}
+
+QString withoutMnemonic(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+}
+
+ReplayRunner::ReplayRunner(const QVector<ReplayStep> &steps, const QString &scriptName, HostWindow *window,
+                           const QString &outputFolder, QObject *parent)
+    : QObject(parent), m_steps(steps), m_scriptName(scriptName), m_window(window),
+      m_output(outputFolder.isEmpty() ? QDir::current() : QDir(outputFolder))
+{
+    connect(standin::hostSignals(), &standin::HostSignals::commandExecuted, this,
+            [this](const QString &text) { m_executed.append(text); });
+}
+
+void ReplayRunner::start()
+{
+    QTimer::singleShot(kStepDelay, this, &ReplayRunner::runNext);
+}
+
+void ReplayRunner::runNext()
+{
+    if (m_finished)
+        return;
+    if (m_next >= m_steps.size()) {
+        finish(0);
+        return;
+    }
+    const ReplayStep step = m_steps.at(m_next++);
+    // The next shot is due before this step acts: a step that opens a modal dialog only
+    // returns when the dialog closes, and the steps in between run inside it.
+    QTimer::singleShot(step.kind == ReplayStep::Kind::Wait ? step.number : kStepDelay, this, &ReplayRunner::runNext);
+    if (!execute(step))
+        finish(1);
+}
+
+void ReplayRunner::finish(int exitCode)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    emit finished(exitCode);
+}
+
+bool ReplayRunner::fail(const ReplayStep &step, const QString &message)
+{
+    std::fprintf(stderr, "%s:%d: %s\n    (step: %s)\n", qPrintable(m_scriptName), step.line, qPrintable(message),
+                 qPrintable(step.source));
+    std::fflush(stderr);
+    return false;
+}
+
+QWidget *ReplayRunner::scope() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return m_window->window();
+}
+
+QWidget *ReplayRunner::findWidget(const ReplayStep &step, const QString &name, QString *error) const
+{
+    QWidget *root = scope();
+    if (root->objectName() == name)
+        return root;
+    if (auto *widget = root->findChild<QWidget *>(name))
+        return widget;
+    // Buttons are found by their text too ("OK", "Reset to Defaults").
+    if (step.kind == ReplayStep::Kind::Click) {
+        const QList<QAbstractButton *> buttons = root->findChildren<QAbstractButton *>();
+        for (QAbstractButton *button : buttons) {
+            if (button->isVisible() && withoutMnemonic(button->text()) == name)
+                return button;
+        }
+    }
+    *error = QStringLiteral("no widget %1 in %2").arg(quoted(name), root->objectName().isEmpty()
+                                                                           ? QString::fromLatin1(root->metaObject()->className())
+                                                                           : root->objectName());
+    return nullptr;
+}
+
+QString ReplayRunner::outputPath(const QString &file) const
+{
+    const QString path = m_output.absoluteFilePath(file);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return path;
+}
+
+bool ReplayRunner::execute(const ReplayStep &step)
+{
+    using Kind = ReplayStep::Kind;
+    switch (step.kind) {
+    case Kind::Press:
+    case Kind::Move:
+    case Kind::Release:
+    case Kind::RealPress:
+    case Kind::RealMove:
+    case Kind::RealRelease:
+        return mouse(step);
+    case Kind::Key:
+        ReplayInput::key(step.number, scope());
+        return true;
+    case Kind::Command:
+        return typeCommand(step);
+    case Kind::Answer:
+        standin::queueMessageAnswer(step.number);
+        return true;
+    case Kind::Click:
+        return click(step);
+    case Kind::Check:
+        return check(step);
+    case Kind::Text:
+        return setText(step);
+    case Kind::Choose:
+        return choose(step);
+    case Kind::Select:
+        return selectRow(step);
+    case Kind::Region:
+        return chooseRegion(step);
+    case Kind::Layout:
+        return m_window->selectLayout(step.name) ||
+               fail(step, QStringLiteral("the active drawing has no layout %1").arg(quoted(step.name)));
+    case Kind::Document:
+        return m_window->activateDocument(step.number) ||
+               fail(step, QStringLiteral("there is no drawing number %1").arg(step.number));
+    case Kind::Theme:
+        m_window->setDarkTheme(step.on);
+        return true;
+    case Kind::Block:
+        m_window->setBlockEditor(step.on);
+        return true;
+    case Kind::State:
+        return setState(step);
+    case Kind::Wait:
+        return true;
+    case Kind::Screenshot:
+        return screenshot(step);
+    case Kind::Print:
+        return print(step);
+    case Kind::ExpectExecuted:
+        return expectExecuted(step);
+    case Kind::ExpectNothingExecuted:
+        return expectNothingExecuted(step);
+    case Kind::ExpectSetting:
+        return expectSetting(step);
+    case Kind::ExpectStatus:
+        return expectStatus(step);
+    }
+    return fail(step, QStringLiteral("unknown step"));
+}
+
+bool ReplayRunner::mouse(const ReplayStep &step)
+{
+    using Kind = ReplayStep::Kind;
+    standin::DrawingView *view = m_window->activeView();
+    if (!view)
+        return fail(step, QStringLiteral("no drawing is open"));
+    const ReplayInput::Action action =
+        step.kind == Kind::Press || step.kind == Kind::RealPress       ? ReplayInput::Action::Press
+        : step.kind == Kind::Release || step.kind == Kind::RealRelease ? ReplayInput::Action::Release
+                                                                       : ReplayInput::Action::Move;
+    if (step.kind == Kind::RealPress || step.kind == Kind::RealMove || step.kind == Kind::RealRelease) {
+        QString error;
+        return m_input.realMouse(action, view, step.point, step.button, &error) || fail(step, error);
+    }
+    m_input.mouse(action, view, step.point, step.button);
+    return true;
+}
+
+bool ReplayRunner::typeCommand(const ReplayStep &step)
+{
+    QLineEdit *input = m_window->commandInput();
+    input->setFocus();
+    input->setText(step.text);
+    // Return, as typed: the line edit runs the command.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(input, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(input, &release);
+    return true;
+}
+
+bool ReplayRunner::click(const ReplayStep &step)
+{
+    QString error;
+    QWidget *widget = findWidget(step, step.name, &error);
+    if (!widget)
+        return fail(step, error);
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    if (!button)
+        return fail(step, QStringLiteral("%1 is no button").arg(quoted(step.name)));
+    if (!button->isEnabled())
+        return fail(step, QStringLiteral("the button %1 is disabled").arg(quoted(step.name)));
+    button->click();
+    return true;
+}
+
+bool ReplayRunner::check(const ReplayStep &step)
+{
+    QString error;
+    auto *button = qobject_cast<QAbstractButton *>(findWidget(step, step.name, &error));
+    if (!button)
+        return fail(step, error.isEmpty() ? QStringLiteral("%1 is no check box").arg(quoted(step.name)) : error);
+    if (!button->isCheckable())
+        return fail(step, QStringLiteral("%1 cannot be checked").arg(quoted(step.name)));
+    if (!button->isEnabled())
+        return fail(step, QStringLiteral("%1 is disabled").arg(quoted(step.name)));
+    if (button->isChecked() != step.on) {
+        // A click, as the user's: it emits clicked, toggled and the check box's stateChanged.
+        button->click();
+        if (button->isChecked() != step.on)
+            button->setChecked(step.on);
+    }
+    return true;
+}
+
+bool ReplayRunner::setText(const ReplayStep &step)
+{
+    QString error;
+    auto *edit = qobject_cast<QLineEdit *>(findWidget(step, step.name, &error));
+    if (!edit)
+        return fail(step, error.isEmpty() ? QStringLiteral("%1 is no line edit").arg(quoted(step.name)) : error);
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(step.text);
+    return true;
+}
+
+bool ReplayRunner::choose(const ReplayStep &step)
+{
+    QString error;
+    auto *combo = qobject_cast<QComboBox *>(findWidget(step, step.name, &error));
+    if (!combo)
+        return fail(step, error.isEmpty() ? QStringLiteral("%1 is no combo box").arg(quoted(step.name)) : error);
+    const int index = combo->findText(step.text);
+    if (index < 0) {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        return fail(step, QStringLiteral("%1 has no item %2; it has %3")
+                              .arg(quoted(step.name), quoted(step.text), quotedList(items)));
+    }
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    emit combo->textActivated(combo->itemText(index));
+    return true;
+}
+
+bool ReplayRunner::selectRow(const ReplayStep &step)
+{
+    QString error;
+    auto *table = qobject_cast<QAbstractItemView *>(findWidget(step, QStringLiteral("command_tableView"), &error));
+    if (!table || !table->model())
+        return fail(step, error.isEmpty() ? QStringLiteral("the command table has no model") : error);
+    constexpr int captionColumn = 2;
+    const QAbstractItemModel *model = table->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, captionColumn);
+        if (index.data(Qt::DisplayRole).toString() != step.text)
+            continue;
+        table->scrollTo(index);
+        const QPoint centre = table->visualRect(index).center();
+        QMouseEvent press(QEvent::MouseButtonPress, centre, table->viewport()->mapToGlobal(centre), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table->viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, table->viewport()->mapToGlobal(centre),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(table->viewport(), &release);
+        return true;
+    }
+    return fail(step, QStringLiteral("the command table shows no command %1").arg(quoted(step.text)));
+}
+
+bool ReplayRunner::chooseRegion(const ReplayStep &step)
+{
+    QString error;
+    QWidget *table = findWidget(step, QStringLiteral("command_tableView"), &error);
+    if (!table)
+        return fail(step, error);
+    const QList<QComboBox *> combos = table->findChildren<QComboBox *>();
+    for (QComboBox *combo : combos) {
+        if (!combo->isVisible())
+            continue;
+        if (step.number >= combo->count())
+            return fail(step, QStringLiteral("the region editor has %1 items, none numbered %2")
+                                  .arg(combo->count()).arg(step.number));
+        combo->setCurrentIndex(step.number);
+        // As a click in the list does: the delegate commits on activated.
+        emit combo->activated(step.number);
+        return true;
+    }
+    return fail(step, QStringLiteral("no region editor is open in the command table"));
+}
+
+bool ReplayRunner::setState(const ReplayStep &step)
+{
+    standin::Document *document = standin::activeDocument();
+    if (!document)
+        return fail(step, QStringLiteral("no drawing is open"));
+    standin::setBlockingState(document, standin::BlockingState(step.number), step.on);
+    return true;
+}
+
+bool ReplayRunner::screenshot(const ReplayStep &step)
+{
+    QPixmap picture;
+    if (QWidget *overlay = ReplayInput::visibleOverlay()) {
+        // The overlay over the drawing it belongs to, as the user sees it.
+        QWidget *main = m_window->window();
+        picture = main->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(main->mapFromGlobal(overlay->mapToGlobal(QPoint(0, 0))), overlay->grab());
+    } else {
+        picture = scope()->grab();
+    }
+    const QString path = outputPath(step.text);
+    if (!picture.save(path))
+        return fail(step, QStringLiteral("cannot write the screenshot %1").arg(quoted(path)));
+    std::printf("screenshot: %s\n", qPrintable(path));
+    std::fflush(stdout);
+    return true;
+}
+
+bool ReplayRunner::print(const ReplayStep &step)
+{
+    auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+    if (!dialog)
+        return fail(step, QStringLiteral("no print dialog is open"));
+    const QString path = outputPath(step.text);
+    dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+    dialog->printer()->setOutputFileName(path);
+    // done() rather than accept(): accept() would read the printer back from the form.
+    dialog->done(QDialog::Accepted);
+    std::printf("printed: %s\n", qPrintable(path));
+    std::fflush(stdout);
+    return true;
+}
+
+bool ReplayRunner::expectExecuted(const ReplayStep &step)
+{
+    const QStringList executed = std::exchange(m_executed, QStringList());
+    if (executed.contains(step.text))
+        return true;
+    return fail(step, QStringLiteral("expected executed %1, found %2").arg(quoted(step.text), quotedList(executed)));
+}
+
+bool ReplayRunner::expectNothingExecuted(const ReplayStep &step)
+{
+    const QStringList executed = std::exchange(m_executed, QStringList());
+    if (executed.isEmpty())
+        return true;
+    return fail(step, QStringLiteral("expected nothing executed, found %1").arg(quotedList(executed)));
+}
+
+bool ReplayRunner::expectSetting(const ReplayStep &step)
+{
+    standin::SettingsStore *store = standin::settingsStore();
+    const QString section = QStringLiteral("Strokewheel");
+    if (!store)
+        return fail(step, QStringLiteral("the host has no settings store"));
+    if (!store->contains(section, step.name))
+        return fail(step, QStringLiteral("expected setting %1 = %2, found it not set")
+                              .arg(step.name, quoted(step.text)));
+    const QString value = store->text(section, step.name);
+    if (value == step.text)
+        return true;
+    return fail(step, QStringLiteral("expected setting %1 = %2, found %3").arg(step.name, quoted(step.text), quoted(value)));
+}
+
+bool ReplayRunner::expectStatus(const ReplayStep &step)
+{
+    const QString status = standin::currentStatusText();
+    if (status == step.text)
+        return true;
+    return fail(step, QStringLiteral("expected status %1, found %2").arg(quoted(step.text), quoted(status)));
+}

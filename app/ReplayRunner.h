@@ -1,0 +1,72 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Runs the steps of a replay script against the host's real window, one per timer shot,
+// so that it goes on inside modal dialogs.
+#pragma once
+
+#include "app/ReplayInput.h"
+#include "app/ReplayStep.h"
+
+#include <QDir>
+#include <QObject>
+#include <QStringList>
+#include <QVector>
+
+class HostWindow;
+class QWidget;
+
+class ReplayRunner : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Between two steps, so that queued events and repaints are handled.
+    static constexpr int kStepDelay = 30;
+
+    // Relative file names of screenshots and prints are taken in outputFolder.
+    ReplayRunner(const QVector<ReplayStep> &steps, const QString &scriptName, HostWindow *window,
+                 const QString &outputFolder, QObject *parent = nullptr);
+
+    void start();
+    bool isFinished() const { return m_finished; }
+
+signals:
+    // 0 when every expectation held, 1 at the first step that failed (said on stderr).
+    void finished(int exitCode);
+
+private:
+    void runNext();
+    bool execute(const ReplayStep &step);
+    bool fail(const ReplayStep &step, const QString &message);
+    void finish(int exitCode);
+
+    // The active modal dialog, else the main window.
+    QWidget *scope() const;
+    QWidget *findWidget(const ReplayStep &step, const QString &name, QString *error) const;
+    QString outputPath(const QString &file) const;
+
+    bool mouse(const ReplayStep &step);
+    bool click(const ReplayStep &step);
+    bool check(const ReplayStep &step);
+    bool setText(const ReplayStep &step);
+    bool choose(const ReplayStep &step);
+    bool selectRow(const ReplayStep &step);
+    bool chooseRegion(const ReplayStep &step);
+    bool typeCommand(const ReplayStep &step);
+    bool setState(const ReplayStep &step);
+    bool screenshot(const ReplayStep &step);
+    bool print(const ReplayStep &step);
+    bool expectExecuted(const ReplayStep &step);
+    bool expectNothingExecuted(const ReplayStep &step);
+    bool expectSetting(const ReplayStep &step);
+    bool expectStatus(const ReplayStep &step);
+
+    QVector<ReplayStep> m_steps;
+    QString m_scriptName;
+    HostWindow *m_window;
+    QDir m_output;
+    ReplayInput m_input;
+    // Executed since the last `expect executed` or `expect nothing-executed`.
+    QStringList m_executed;
+    int m_next = 0;
+    bool m_finished = false;
+};

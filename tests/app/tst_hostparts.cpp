@@ -1,0 +1,196 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The host's pure parts: its command line, the command recall and the ZOOM options.
+#include "app/CommandRecall.h"
+#include "app/HostOptions.h"
+#include "app/ZoomCommand.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ZoomCommand::Request::Kind)
+
+class tst_HostParts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void displayAvailable_data();
+    void displayAvailable();
+    void withoutDisplayTheDemoRuns();
+    void replayWithoutDisplayIsNoDemo();
+    void optionsAreRead();
+    void badCommandLines_data();
+    void badCommandLines();
+
+    void recallWalksBackAndForth();
+    void recallSkipsEmptyAndRepeated();
+    void recallForgetsTheOldest();
+
+    void zoomOption_data();
+    void zoomOption();
+};
+
+namespace {
+QProcessEnvironment environment(const QStringList &names)
+{
+    QProcessEnvironment env;
+    for (const QString &name : names)
+        env.insert(name, QStringLiteral(":0"));
+    return env;
+}
+}
+
+void tst_HostParts::displayAvailable_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<bool>("available");
+    QTest::newRow("nothing") << QStringList() << false;
+    QTest::newRow("X11") << QStringList{"DISPLAY"} << true;
+    QTest::newRow("Wayland") << QStringList{"WAYLAND_DISPLAY"} << true;
+    QTest::newRow("a chosen platform") << QStringList{"QT_QPA_PLATFORM"} << true;
+    QTest::newRow("unrelated") << QStringList{"XAUTHORITY", "TERM"} << false;
+}
+
+void tst_HostParts::displayAvailable()
+{
+    QFETCH(QStringList, variables);
+    QTEST(HostOptions::displayAvailable(environment(variables)), "available");
+    // Set but empty counts as unset.
+    QProcessEnvironment empty;
+    for (const QString &name : variables)
+        empty.insert(name, QString());
+    QVERIFY(!HostOptions::displayAvailable(empty));
+}
+
+void tst_HostParts::withoutDisplayTheDemoRuns()
+{
+    QString error;
+    const HostOptions options = HostOptions::parse({"strokewheel-host"}, QProcessEnvironment(), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(options.offscreen);
+    QVERIFY(options.demo);
+    QCOMPARE(options.outputFolder, HostOptions::defaultDemoOutput());
+    // The demo's profile lies in its output, away from the user's settings.
+    QCOMPARE(options.profileFolder, QDir(options.outputFolder).filePath("profile"));
+
+    const HostOptions withDisplay = HostOptions::parse({"strokewheel-host"}, environment({"DISPLAY"}), &error);
+    QVERIFY(!withDisplay.demo);
+    QVERIFY(!withDisplay.offscreen);
+    QVERIFY(withDisplay.profileFolder.isEmpty());
+}
+
+void tst_HostParts::replayWithoutDisplayIsNoDemo()
+{
+    QString error;
+    const HostOptions options =
+        HostOptions::parse({"strokewheel-host", "--replay", "a.replay"}, QProcessEnvironment(), &error);
+    QVERIFY(error.isEmpty());
+    QVERIFY(options.offscreen);
+    QVERIFY(!options.demo);
+    QCOMPARE(options.replayScript, QStringLiteral("a.replay"));
+    QVERIFY(options.profileFolder.isEmpty());
+}
+
+void tst_HostParts::optionsAreRead()
+{
+    QString error;
+    const HostOptions options = HostOptions::parse(
+        {"strokewheel-host", "--module", "/m.tx", "--profile", "/p", "--demo", "--output", "/o", "--lang", "de",
+         "--catalogue", "/c.catalogue"},
+        environment({"DISPLAY"}), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(options.modulePath, QStringLiteral("/m.tx"));
+    QCOMPARE(options.profileFolder, QStringLiteral("/p"));
+    QCOMPARE(options.outputFolder, QStringLiteral("/o"));
+    QCOMPARE(options.language, QStringLiteral("de"));
+    QCOMPARE(options.cataloguePath, QStringLiteral("/c.catalogue"));
+    QVERIFY(options.demo);
+}
+
+void tst_HostParts::badCommandLines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unknown option") << QStringList{"h", "--fly"} << "fly";
+    QTest::newRow("missing value") << QStringList{"h", "--module"} << "module";
+    QTest::newRow("positional") << QStringList{"h", "drawing.dwg"} << "drawing.dwg";
+    QTest::newRow("demo and replay") << QStringList{"h", "--demo", "--replay", "x"} << "exclude";
+}
+
+void tst_HostParts::badCommandLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    QString error;
+    HostOptions::parse(arguments, environment({"DISPLAY"}), &error);
+    QVERIFY2(error.contains(reason), qPrintable(error));
+}
+
+void tst_HostParts::recallWalksBackAndForth()
+{
+    CommandRecall recall;
+    QCOMPARE(recall.previous(QStringLiteral("dr")), QStringLiteral("dr"));
+    recall.add(QStringLiteral("LINE"));
+    recall.add(QStringLiteral("ZOOM E"));
+    QCOMPARE(recall.previous(QStringLiteral("CI")), QStringLiteral("ZOOM E"));
+    QCOMPARE(recall.previous(QStringLiteral("ignored")), QStringLiteral("LINE"));
+    // Stays at the oldest.
+    QCOMPARE(recall.previous(QString()), QStringLiteral("LINE"));
+    QCOMPARE(recall.next(), QStringLiteral("ZOOM E"));
+    // Past the newest the half-typed draft comes back.
+    QCOMPARE(recall.next(), QStringLiteral("CI"));
+    QCOMPARE(recall.next(), QStringLiteral("CI"));
+    QCOMPARE(recall.last(), QStringLiteral("ZOOM E"));
+}
+
+void tst_HostParts::recallSkipsEmptyAndRepeated()
+{
+    CommandRecall recall;
+    recall.add(QStringLiteral("  LINE "));
+    recall.add(QStringLiteral("LINE"));
+    recall.add(QStringLiteral("   "));
+    recall.add(QStringLiteral("CIRCLE"));
+    recall.add(QStringLiteral("LINE"));
+    QCOMPARE(recall.entries(), (QStringList{"LINE", "CIRCLE", "LINE"}));
+}
+
+void tst_HostParts::recallForgetsTheOldest()
+{
+    CommandRecall recall;
+    for (int i = 0; i <= CommandRecall::kCapacity; ++i)
+        recall.add(QString::number(i));
+    QCOMPARE(recall.entries().size(), CommandRecall::kCapacity);
+    QCOMPARE(recall.entries().first(), QStringLiteral("1"));
+}
+
+void tst_HostParts::zoomOption_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<ZoomCommand::Request::Kind>("kind");
+    QTest::addColumn<double>("factor");
+    using R = ZoomCommand::Request;
+    QTest::newRow("macro extents") << "_E" << R::Extents << 1.0;
+    QTest::newRow("extents spelt out, lower case") << "extents" << R::Extents << 1.0;
+    QTest::newRow("all") << "A" << R::Extents << 1.0;
+    QTest::newRow("previous") << "_P" << R::Previous << 1.0;
+    QTest::newRow("window needs a pick") << "_W" << R::NeedsPick << 1.0;
+    QTest::newRow("object needs a pick") << "Object" << R::NeedsPick << 1.0;
+    QTest::newRow("2X") << "2X" << R::Factor << 2.0;
+    QTest::newRow(".5X") << ".5X" << R::Factor << 0.5;
+    QTest::newRow("plain number") << "3" << R::Factor << 3.0;
+    QTest::newRow("nothing") << "  " << R::Missing << 1.0;
+    QTest::newRow("zero factor") << "0X" << R::Invalid << 1.0;
+    QTest::newRow("negative factor") << "-2X" << R::Invalid << 1.0;
+    QTest::newRow("unknown word") << "sideways" << R::Invalid << 1.0;
+    QTest::newRow("X alone") << "X" << R::Invalid << 1.0;
+}
+
+void tst_HostParts::zoomOption()
+{
+    QFETCH(QString, input);
+    const ZoomCommand::Request request = ZoomCommand::parse(input);
+    QTEST(request.kind, "kind");
+    QTEST(request.factor, "factor");
+}
+
+QTEST_GUILESS_MAIN(tst_HostParts)
+#include "tst_hostparts.moc"

@@ -1,0 +1,220 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Tests of the settings store object: host store first, read-only Qt fallback second.
+#include "ConfigTestHost.h"
+
+#include "config/K2GestureSettings.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace configtest;
+
+class tst_GestureSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void defaultValue_data();
+    void defaultValue();
+    void hostValueIsReadInItsLatin1Form_data();
+    void hostValueIsReadInItsLatin1Form();
+    void hostStoreWinsOverFallback();
+    void fallbackValueMigratesOnce();
+    void nullFallbackEntryIsNotRead();
+    void missingKeyReadsAndStoresItsDefault();
+    void noKeyStored_data();
+    void noKeyStored();
+    void restoreDefaultsClearsOnlyTheGestureGroup();
+    void withoutHostStoreNothingIsReadOrWritten();
+
+private:
+    K2GestureSettings *settings() const { return K2GestureSettings::instance(); }
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void tst_GestureSettings::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void tst_GestureSettings::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    useFallbackFolder(m_folder->path());
+    standin::reset();
+}
+
+void tst_GestureSettings::cleanup()
+{
+    m_folder->setAutoRemove(!QTest::currentTestFailed());
+    m_folder.reset();
+}
+
+void tst_GestureSettings::defaultValue_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("gestures on") << "EnableMouseGesture" << "1";
+    QTest::newRow("8-gesture scheme") << "ActiveScheme" << "8";
+    QTest::newRow("4-ring up") << "41" << "ID_ZOOM_BOUNDS";
+    QTest::newRow("4-ring right") << "44" << "ID_LINE";
+    QTest::newRow("8-ring down-left") << "84" << "ID_COPY";
+    QTest::newRow("8-ring up-right") << "88" << "ID_TRIM";
+    QTest::newRow("unknown key") << "Settings" << QString();
+    QTest::newRow("key in lower case") << "activescheme" << QString();
+}
+
+void tst_GestureSettings::defaultValue()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const QString result = settings()->defaultValue(key);
+    QCOMPARE(result, value);
+    QCOMPARE(result.isNull(), value.isNull());
+}
+
+void tst_GestureSettings::hostValueIsReadInItsLatin1Form_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("read");
+
+    QTest::newRow("ASCII") << "ID_LINE" << "ID_LINE";
+    QTest::newRow("Latin-1 letter kept") << QString::fromUtf8("ID_CAF\u00c9") << QString::fromUtf8("ID_CAF\u00c9");
+    QTest::newRow("beyond Latin-1 becomes ?") << QString::fromUtf8("ID_\u03a9") << "ID_?";
+    QTest::newRow("empty text") << "" << "";
+}
+
+void tst_GestureSettings::hostValueIsReadInItsLatin1Form()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, read);
+    store(QStringLiteral("41"), stored);
+    QString out = QStringLiteral("untouched");
+    QVERIFY(settings()->value(QStringLiteral("41"), out));
+    QCOMPARE(out, read);
+    QCOMPARE(storedText(QStringLiteral("41")), stored);
+}
+
+void tst_GestureSettings::hostStoreWinsOverFallback()
+{
+    store(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
+    writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("8"));
+    QVERIFY(settings()->contains(QStringLiteral("ActiveScheme")));
+    QString out;
+    QVERIFY(settings()->value(QStringLiteral("ActiveScheme"), out));
+    QCOMPARE(out, QStringLiteral("4"));
+}
+
+void tst_GestureSettings::fallbackValueMigratesOnce()
+{
+    writeFallback(QStringLiteral("EnableMouseGesture"), QStringLiteral("0"));
+    QVERIFY(!stored(QStringLiteral("EnableMouseGesture")));
+    QVERIFY(settings()->contains(QStringLiteral("EnableMouseGesture")));
+
+    QString out;
+    QVERIFY(settings()->value(QStringLiteral("EnableMouseGesture"), out));
+    QCOMPARE(out, QStringLiteral("0"));
+    QCOMPARE(storedText(QStringLiteral("EnableMouseGesture")), QStringLiteral("0"));
+
+    // From now on the host store answers; the fallback is neither read nor written.
+    writeFallback(QStringLiteral("EnableMouseGesture"), QStringLiteral("1"));
+    QVERIFY(settings()->value(QStringLiteral("EnableMouseGesture"), out));
+    QCOMPARE(out, QStringLiteral("0"));
+    QCOMPARE(fallbackKeys(QStringLiteral("Gesture")).size(), 1);
+    QCOMPARE(readFallback(QStringLiteral("EnableMouseGesture")).toString(), QStringLiteral("1"));
+}
+
+void tst_GestureSettings::nullFallbackEntryIsNotRead()
+{
+    writeFallback(QStringLiteral("43"), QVariant());
+    QVERIFY(settings()->contains(QStringLiteral("43")));
+    QString out = QStringLiteral("before");
+    QVERIFY(!settings()->value(QStringLiteral("43"), out));
+    QCOMPARE(out, QStringLiteral("before"));
+    QVERIFY(!stored(QStringLiteral("43")));
+}
+
+void tst_GestureSettings::missingKeyReadsAndStoresItsDefault()
+{
+    QVERIFY(!settings()->contains(QStringLiteral("86")));
+    QString out;
+    QVERIFY(settings()->value(QStringLiteral("86"), out));
+    QCOMPARE(out, QStringLiteral("ID_DTEXT"));
+    QCOMPARE(storedText(QStringLiteral("86")), QStringLiteral("ID_DTEXT"));
+    QVERIFY(settings()->contains(QStringLiteral("86")));
+}
+
+void tst_GestureSettings::noKeyStored_data()
+{
+    QTest::addColumn<QString>("hostKey");
+    QTest::addColumn<QString>("fallbackKey");
+    QTest::addColumn<bool>("noFour");
+    QTest::addColumn<bool>("noEight");
+
+    QTest::newRow("fresh profile") << "" << "" << true << true;
+    QTest::newRow("last 4-ring key in the host store") << "44" << "" << false << true;
+    QTest::newRow("4-ring key only in the fallback") << "" << "42" << false << true;
+    QTest::newRow("8-ring key in the host store") << "88" << "" << true << false;
+    QTest::newRow("empty 8-ring value counts as stored") << "81" << "" << true << false;
+    QTest::newRow("flags are no region keys") << "ActiveScheme" << "EnableMouseGesture" << true << true;
+}
+
+void tst_GestureSettings::noKeyStored()
+{
+    QFETCH(QString, hostKey);
+    QFETCH(QString, fallbackKey);
+    QFETCH(bool, noFour);
+    QFETCH(bool, noEight);
+    if (!hostKey.isEmpty())
+        store(hostKey, QString());
+    if (!fallbackKey.isEmpty())
+        writeFallback(fallbackKey, QStringLiteral("ID_OPEN"));
+    QCOMPARE(settings()->noFourGestureKeyStored(), noFour);
+    QCOMPARE(settings()->noEightGestureKeyStored(), noEight);
+}
+
+void tst_GestureSettings::restoreDefaultsClearsOnlyTheGestureGroup()
+{
+    writeFallback(QStringLiteral("41"), QStringLiteral("ID_CIRCLE"));
+    {
+        QSettings other(QStringLiteral("Corvanta"), appTitle());
+        other.setValue(QStringLiteral("Gesture/Version"), 3);
+        other.setValue(QStringLiteral("Window/Geometry"), QStringLiteral("kept"));
+    }
+    store(QStringLiteral("44"), QStringLiteral("ID_CIRCLE"));
+    store(QStringLiteral("Unrelated"), QStringLiteral("kept"));
+
+    settings()->restoreDefaults();
+
+    QVERIFY(fallbackKeys(QStringLiteral("Gesture")).isEmpty());
+    QCOMPARE(fallbackKeys(QStringLiteral("Window")), QStringList{QStringLiteral("Geometry")});
+    for (const QString &key : allKeys())
+        QCOMPARE(storedText(key), settings()->defaultValue(key));
+    QCOMPARE(storedText(QStringLiteral("Unrelated")), QStringLiteral("kept"));
+}
+
+void tst_GestureSettings::withoutHostStoreNothingIsReadOrWritten()
+{
+    writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
+    standin::setPresent(standin::Link::CurrentProfile, false);
+
+    QVERIFY(!settings()->contains(QStringLiteral("ActiveScheme")));
+    QString out = QStringLiteral("untouched");
+    QVERIFY(settings()->value(QStringLiteral("ActiveScheme"), out));
+    QCOMPARE(out, QStringLiteral("untouched"));
+    QVERIFY(settings()->setValue(QStringLiteral("ActiveScheme"), QStringLiteral("8")));
+    QVERIFY(settings()->noFourGestureKeyStored());
+
+    standin::setPresent(standin::Link::CurrentProfile, true);
+    QVERIFY(!stored(QStringLiteral("ActiveScheme")));
+}
+
+QTEST_MAIN(tst_GestureSettings)
+#include "tst_gesturesettings.moc"

@@ -1,0 +1,568 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The assignment table's model and proxy: roles, the assignment rules of both schemes,
+// the restricted-command question, filtering, sorting, and life without the dialog.
+#include "dialog/K2CommandRZModel.h"
+#include "dialog/K2CommandRZSortFilterProxyModel.h"
+#include "dialog/K2DonutDialogManager.h"
+#include "host/CFxUtils.h"
+
+#include "DialogTestHost.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QtTest>
+
+using Regions = QVector<QPair<int, int>>;   // (region4, region8) per entry
+Q_DECLARE_METATYPE(Regions)
+
+namespace {
+
+QVector<K2CommandInfo> entriesWith(const Regions &regions)
+{
+    QVector<K2CommandInfo> entries;
+    for (const auto &pair : regions) {
+        K2CommandInfo entry;
+        entry.id = QStringLiteral("ID_%1").arg(entries.size());
+        entry.region4 = quint8(pair.first);
+        entry.region8 = quint8(pair.second);
+        entries << entry;
+    }
+    return entries;
+}
+
+Regions regionsOf(const QVector<K2CommandInfo> &entries)
+{
+    Regions regions;
+    for (const K2CommandInfo &entry : entries)
+        regions << qMakePair(int(entry.region4), int(entry.region8));
+    return regions;
+}
+
+// Exposes the proxy's ordering for the paths a view cannot reach.
+class ProbeProxy : public K2CommandRZSortFilterProxyModel
+{
+public:
+    using K2CommandRZSortFilterProxyModel::filterAcceptsRow;
+    using K2CommandRZSortFilterProxyModel::lessThan;
+};
+
+// A dialog over the test catalogue, with its table's model and proxy at hand.
+struct DialogUnderTest
+{
+    explicit DialogUnderTest(bool openedInSheet = false) : dialog(nullptr, false, openedInSheet)
+    {
+        view = dialog.findChild<QTableView *>(QStringLiteral("command_tableView"));
+        proxy = qobject_cast<K2CommandRZSortFilterProxyModel *>(view->model());
+        model = qobject_cast<K2CommandRZModel *>(proxy->sourceModel());
+    }
+    template <class T> T *child(const char *name) const
+    {
+        return dialog.findChild<T *>(QString::fromLatin1(name));
+    }
+    int row(const char *id) const { return dialogtest::rowOfId(model->entries(), QString::fromLatin1(id)); }
+    const K2CommandInfo &entry(const char *id) const { return model->entries().at(row(id)); }
+    QModelIndex selectIndex(const char *id) const { return model->index(row(id), K2CommandRZModel::SelectColumn); }
+    QStringList shownCaptions() const
+    {
+        QStringList captions;
+        for (int r = 0; r < proxy->rowCount(); ++r)
+            captions << proxy->index(r, K2CommandRZModel::CommandColumn).data().toString();
+        return captions;
+    }
+    QPushButton *resetButton() const { return child<QPushButton>("reset_pushButton"); }
+
+    K2DonutDialogManager dialog;
+    QTableView *view = nullptr;
+    K2CommandRZSortFilterProxyModel *proxy = nullptr;
+    K2CommandRZModel *model = nullptr;
+};
+
+} // namespace
+
+class tst_CommandModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void modelTesterFindsNoFault();
+    void columnsAndRoles();
+    void headerTextsAndFont();
+    void iconColumnBackgroundInDarkTheme_data();
+    void iconColumnBackgroundInDarkTheme();
+    void onlyTheSelectColumnIsEditable();
+
+    void assignmentRules_data();
+    void assignmentRules();
+    void setDataTakesOnlyEditsOfTheSelectColumn();
+    void assignmentEnablesResetOnlyWhenChanged();
+    void restrictedQuestion_data();
+    void restrictedQuestion();
+    void reloadTakesAFreshCopy();
+
+    void filtering_data();
+    void filtering();
+    void assignedOnlyFollowsTheScheme();
+    void assignedRowStaysUntilRefiltered();
+    void selectSortPutsUnassignedFirst_data();
+    void selectSortPutsUnassignedFirst();
+    void otherColumnsSortByText();
+
+    void withoutDialogRegionCellsAreEmpty();
+    void withoutDialogProxyHidesEverything();
+    void proxyOverAnotherModelShowsEverything();
+};
+
+void tst_CommandModel::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void tst_CommandModel::init()
+{
+    standin::reset();
+    dialogtest::buildCatalogue();
+    dialogtest::storeSettings(true, 8);
+}
+
+void tst_CommandModel::modelTesterFindsNoFault()
+{
+    DialogUnderTest test;
+    QAbstractItemModelTester modelTester(test.model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester proxyTester(test.proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QTest::keyClicks(test.child<QLineEdit>("search_lineEdit"), QStringLiteral("zo"));
+    test.child<QCheckBox>("filter_checkBox")->setChecked(true);
+    test.child<QRadioButton>("four_radioButton")->setChecked(true);
+    test.view->sortByColumn(3, Qt::AscendingOrder);
+    test.model->setData(test.selectIndex("ID_PAN"), 2);
+    test.model->reload();
+    test.child<QLineEdit>("search_lineEdit")->clear();
+    QCOMPARE(test.proxy->rowCount(), 4);
+}
+
+void tst_CommandModel::columnsAndRoles()
+{
+    DialogUnderTest test;
+    const QVector<dialogtest::TestCommand> &commands = dialogtest::testCommands();
+    QCOMPARE(test.model->rowCount(), commands.size());
+    QCOMPARE(test.model->columnCount(), 4);
+    QCOMPARE(test.model->rowCount(test.model->index(0, 0)), 0);
+
+    const int line = test.row("ID_LINE");
+    const auto cell = [&](int column, int role) { return test.model->index(line, column).data(role); };
+    QCOMPARE(cell(0, Qt::DisplayRole).toString(), QStringLiteral("Draw"));
+    QCOMPARE(cell(2, Qt::DisplayRole).toString(), QStringLiteral("Line"));
+    QVERIFY(!cell(1, Qt::DisplayRole).isValid());
+    QVERIFY(!cell(3, Qt::DisplayRole).isValid());
+    QVERIFY(!cell(1, Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(!cell(0, Qt::DecorationRole).isValid());
+    QCOMPARE(cell(3, Qt::EditRole).toInt(), 7);   // the factory right arrow of eight gestures
+    QVERIFY(!cell(3, Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(!cell(0, Qt::EditRole).isValid());
+    QVERIFY(!cell(2, Qt::ToolTipRole).isValid());
+    QCOMPARE(cell(0, Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(cell(1, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    QCOMPARE(cell(2, Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(cell(3, Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+
+    const QModelIndex unassigned = test.selectIndex("ID_CIRCLE");
+    QCOMPARE(unassigned.data(Qt::EditRole).toInt(), 0);
+    QVERIFY(!unassigned.data(Qt::DecorationRole).isValid());
+    QVERIFY(test.model->index(test.row("ID_COPY"), 1).data(Qt::DecorationRole).value<QIcon>().isNull());
+    QCOMPARE(test.entry("ID_ABOUT").category, QStringLiteral("Others"));
+    QVERIFY(!test.model->data(QModelIndex(), Qt::DisplayRole).isValid());
+}
+
+void tst_CommandModel::headerTextsAndFont()
+{
+    DialogUnderTest test;
+    const QStringList texts = {QStringLiteral("Category"), QStringLiteral("Icon"), QStringLiteral("Command"),
+                               QStringLiteral("Select")};
+    for (int section = 0; section < 4; ++section) {
+        QCOMPARE(test.model->headerData(section, Qt::Horizontal).toString(), texts.at(section));
+        const QFont font = test.model->headerData(section, Qt::Horizontal, Qt::FontRole).value<QFont>();
+        QCOMPARE(font.family(), QStringLiteral("Tahoma"));
+        QCOMPARE(font.pointSize(), 8);
+        QCOMPARE(font.weight(), 75);
+        QVERIFY(!font.italic());
+    }
+    QVERIFY(!test.model->headerData(0, Qt::Vertical).isValid());
+    QVERIFY(!test.model->headerData(0, Qt::Vertical, Qt::FontRole).isValid());
+    QVERIFY(!test.model->headerData(2, Qt::Horizontal, Qt::ToolTipRole).isValid());
+}
+
+void tst_CommandModel::iconColumnBackgroundInDarkTheme_data()
+{
+    QTest::addColumn<int>("scheme");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("scheme 0") << 0 << false;
+    QTest::newRow("scheme 1") << 1 << false;
+    QTest::newRow("scheme 2") << 2 << true;
+    QTest::newRow("scheme 3") << 3 << true;
+}
+
+void tst_CommandModel::iconColumnBackgroundInDarkTheme()
+{
+    QFETCH(int, scheme);
+    QFETCH(bool, dark);
+    DialogUnderTest test;
+    // The theme is asked at every call, not when the model was made.
+    standin::setColorScheme(scheme);
+    const QVariant background = test.model->index(0, 1).data(Qt::BackgroundRole);
+    QCOMPARE(background.isValid(), dark);
+    if (dark)
+        QCOMPARE(background.value<QBrush>(), QBrush(CFxUtils::GetLumenColor(2)));
+    QVERIFY(!test.model->index(0, 0).data(Qt::BackgroundRole).isValid());
+    QVERIFY(!test.model->index(0, 2).data(Qt::BackgroundRole).isValid());
+}
+
+void tst_CommandModel::onlyTheSelectColumnIsEditable()
+{
+    DialogUnderTest test;
+    for (int column = 0; column < 4; ++column) {
+        const Qt::ItemFlags flags = test.model->flags(test.model->index(2, column));
+        QVERIFY(flags & Qt::ItemIsSelectable);
+        QVERIFY(flags & Qt::ItemIsEnabled);
+        QCOMPARE(bool(flags & Qt::ItemIsEditable), column == 3);
+    }
+}
+
+void tst_CommandModel::assignmentRules_data()
+{
+    QTest::addColumn<bool>("eightGestures");
+    QTest::addColumn<Regions>("before");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("region");
+    QTest::addColumn<Regions>("after");
+
+    QTest::newRow("four: None clears both numbers and nothing else")
+        << false << Regions{{1, 1}, {2, 3}, {0, 0}} << 0 << 0 << Regions{{0, 0}, {2, 3}, {0, 0}};
+    QTest::newRow("four: region 2 is taken from its holder")
+        << false << Regions{{1, 1}, {2, 3}, {0, 0}} << 2 << 2 << Regions{{1, 1}, {0, 0}, {2, 3}};
+    QTest::newRow("four: only the first holder loses the region")
+        << false << Regions{{2, 3}, {2, 4}, {0, 0}} << 2 << 2 << Regions{{0, 0}, {2, 4}, {2, 3}};
+    QTest::newRow("four: holder's diagonal eight-gesture region goes too")
+        << false << Regions{{3, 4}, {0, 0}} << 1 << 3 << Regions{{0, 0}, {3, 5}};
+    QTest::newRow("four: the held region again resets its eight-gesture twin")
+        << false << Regions{{2, 4}} << 0 << 2 << Regions{{2, 3}};
+    QTest::newRow("four: region 4 becomes eight-gesture region 7")
+        << false << Regions{{0, 0}} << 0 << 4 << Regions{{4, 7}};
+
+    QTest::newRow("eight: a diagonal keeps region4")
+        << true << Regions{{3, 5}, {2, 4}} << 0 << 4 << Regions{{3, 4}, {2, 0}};
+    QTest::newRow("eight: odd region sets region4 and clears the holder's")
+        << true << Regions{{0, 0}, {3, 5}} << 0 << 5 << Regions{{3, 5}, {0, 0}};
+    QTest::newRow("eight: region 1 is four-gesture region 1")
+        << true << Regions{{0, 0}} << 0 << 1 << Regions{{1, 1}};
+    QTest::newRow("eight: None clears region4 as well")
+        << true << Regions{{2, 3}, {1, 1}} << 0 << 0 << Regions{{0, 0}, {1, 1}};
+    QTest::newRow("eight: diagonal of a command without region4 leaves it 0")
+        << true << Regions{{0, 0}, {0, 8}} << 0 << 8 << Regions{{0, 8}, {0, 0}};
+    QTest::newRow("eight: another's region4 twin is untouched by a diagonal")
+        << true << Regions{{4, 7}, {0, 6}} << 1 << 6 << Regions{{4, 7}, {0, 6}};
+    QTest::newRow("eight: two entries may end with the same region4")
+        << true << Regions{{2, 3}, {0, 0}} << 1 << 3 << Regions{{0, 0}, {2, 3}};
+}
+
+void tst_CommandModel::assignmentRules()
+{
+    QFETCH(bool, eightGestures);
+    QFETCH(Regions, before);
+    QFETCH(int, row);
+    QFETCH(int, region);
+    QFETCH(Regions, after);
+
+    QVector<K2CommandInfo> entries = entriesWith(before);
+    K2CommandRZModel::assignRegion(entries, row, quint8(region), eightGestures);
+    QCOMPARE(regionsOf(entries), after);
+}
+
+void tst_CommandModel::setDataTakesOnlyEditsOfTheSelectColumn()
+{
+    DialogUnderTest test;
+    const Regions before = regionsOf(test.model->entries());
+    const int circle = test.row("ID_CIRCLE");
+    QVERIFY(!test.model->setData(test.model->index(circle, 2), 3));
+    QVERIFY(!test.model->setData(test.model->index(circle, 3), 3, Qt::DisplayRole));
+    QVERIFY(!test.model->setData(QModelIndex(), 3));
+    QCOMPARE(regionsOf(test.model->entries()), before);
+
+    // Through the proxy, as the delegate commits; the row's place does not move.
+    QSignalSpy changed(test.model, &QAbstractItemModel::dataChanged);
+    const QModelIndex shown = test.proxy->mapFromSource(test.selectIndex("ID_CIRCLE"));
+    QVERIFY(test.proxy->setData(shown, 3));
+    QCOMPARE(test.entry("ID_CIRCLE").region8, quint8(3));
+    QCOMPARE(test.entry("ID_CIRCLE").region4, quint8(2));
+    QCOMPARE(test.entry("ID_OPEN").region8, quint8(0));
+    QCOMPARE(test.entry("ID_OPEN").region4, quint8(0));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(test.proxy->mapFromSource(test.selectIndex("ID_CIRCLE")), shown);
+}
+
+void tst_CommandModel::assignmentEnablesResetOnlyWhenChanged()
+{
+    DialogUnderTest test;
+    QVERIFY(!test.resetButton()->isEnabled());   // factory settings
+    QVERIFY(test.model->setData(test.selectIndex("ID_LINE"), 7));   // what it holds
+    QVERIFY(!test.resetButton()->isEnabled());
+    QVERIFY(test.model->setData(test.selectIndex("ID_CIRCLE"), 0));   // None again
+    QVERIFY(!test.resetButton()->isEnabled());
+    QVERIFY(test.model->setData(test.selectIndex("ID_CIRCLE"), 2));
+    QVERIFY(test.resetButton()->isEnabled());
+    QVERIFY(standin::shownMessages().isEmpty());
+}
+
+void tst_CommandModel::restrictedQuestion_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("assigned");
+
+    QTest::newRow("block editor, Yes") << 1 << 6 << QStringLiteral("block editor") << true;
+    QTest::newRow("block editor, No") << 1 << 7 << QStringLiteral("block editor") << false;
+    QTest::newRow("component, Yes") << 2 << 6 << QStringLiteral("EditComponent.") << true;
+    QTest::newRow("component, No") << 2 << 7 << QStringLiteral("EditComponent.") << false;
+    QTest::newRow("sheet, No") << 3 << 7 << QStringLiteral("Sheet area") << false;
+    QTest::newRow("sheet, any answer but No") << 3 << 2 << QStringLiteral("Sheet area") << true;
+    QTest::newRow("unknown mode, Yes") << 9 << 6 << QString() << true;
+}
+
+void tst_CommandModel::restrictedQuestion()
+{
+    QFETCH(int, kind);
+    QFETCH(int, answer);
+    QFETCH(QString, where);
+    QFETCH(bool, assigned);
+
+    standin::setAppTitle(QStringLiteral("Corvanta CAD"));
+    DialogUnderTest test;
+    const Regions before = regionsOf(test.model->entries());
+    test.model->setRestriction(true, kind);
+
+    // The region it already holds asks nothing.
+    QVERIFY(test.model->setData(test.selectIndex("ID_LINE"), 7));
+    QVERIFY(standin::shownMessages().isEmpty());
+
+    standin::queueMessageAnswer(answer);
+    QCOMPARE(test.model->setData(test.selectIndex("ID_BCLOSE"), 7), assigned);
+    const QList<standin::ShownMessage> messages = standin::shownMessages();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().text,
+             QStringLiteral("Command active in %1 only. Do you want to assign command to mouse gesture?").arg(where));
+    QCOMPARE(messages.first().title, QStringLiteral("Corvanta CAD"));
+    QCOMPARE(messages.first().flags, 20u);
+
+    if (assigned) {
+        QCOMPARE(test.entry("ID_BCLOSE").region8, quint8(7));
+        QCOMPARE(test.entry("ID_LINE").region8, quint8(0));
+        QVERIFY(test.resetButton()->isEnabled());
+    } else {
+        QCOMPARE(regionsOf(test.model->entries()), before);
+        QVERIFY(!test.resetButton()->isEnabled());
+    }
+}
+
+void tst_CommandModel::reloadTakesAFreshCopy()
+{
+    DialogUnderTest test;
+    QSignalSpy reset(test.model, &QAbstractItemModel::modelReset);
+    test.model->setData(test.selectIndex("ID_CIRCLE"), 1);
+    QCOMPARE(test.entry("ID_ZOOM_BOUNDS").region8, quint8(0));
+    QCOMPARE(K2GestureConfig::instance()->commands.at(test.row("ID_ZOOM_BOUNDS")).region8, quint8(1));
+    test.model->reload();
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(test.entry("ID_ZOOM_BOUNDS").region8, quint8(1));
+    QCOMPARE(test.entry("ID_CIRCLE").region8, quint8(0));
+}
+
+void tst_CommandModel::filtering_data()
+{
+    QTest::addColumn<bool>("fourGestures");
+    QTest::addColumn<bool>("assignedOnly");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("shown");
+
+    const QStringList all = {QStringLiteral("Zoom Extents"), QStringLiteral("Open"), QStringLiteral("Save"),
+                             QStringLiteral("Line"), QStringLiteral("Offset"), QStringLiteral("Copy"),
+                             QStringLiteral("Single Line Text"), QStringLiteral("Trim"),
+                             QStringLiteral("Zoom Window"), QStringLiteral("Circle"), QStringLiteral("Realtime Pan"),
+                             QStringLiteral("Close Block Editor"), QStringLiteral("Close Component"),
+                             QStringLiteral("Viewports"), QStringLiteral("About")};
+    QTest::newRow("all commands, no search") << false << false << "All Commands" << "" << all;
+    QTest::newRow("assigned only, eight gestures")
+        << false << true << "All Commands" << "" << QStringList(all.mid(0, 8));
+    QTest::newRow("assigned only, four gestures")
+        << true << true << "All Commands" << "" << QStringList(all.mid(0, 4));
+    QTest::newRow("one category")
+        << false << false << "View" << ""
+        << QStringList{QStringLiteral("Zoom Extents"), QStringLiteral("Zoom Window"), QStringLiteral("Viewports")};
+    QTest::newRow("Others") << false << false << "Others" << "" << QStringList{QStringLiteral("About")};
+    QTest::newRow("search finds captions, not categories")
+        << false << false << "All Commands" << "zoom"
+        << QStringList{QStringLiteral("Zoom Extents"), QStringLiteral("Zoom Window")};
+    QTest::newRow("search ignores case")
+        << false << false << "All Commands" << "ZOOM W" << QStringList{QStringLiteral("Zoom Window")};
+    QTest::newRow("search is not trimmed")
+        << false << false << "All Commands" << "line " << QStringList{QStringLiteral("Single Line Text")};
+    QTest::newRow("category and search together")
+        << false << false << "Modify" << "close"
+        << QStringList{QStringLiteral("Close Block Editor"), QStringLiteral("Close Component")};
+    QTest::newRow("all three") << false << true << "Modify" << "o"
+                               << QStringList{QStringLiteral("Offset"), QStringLiteral("Copy")};
+    QTest::newRow("nothing matches") << false << false << "Draw" << "trim" << QStringList();
+}
+
+void tst_CommandModel::filtering()
+{
+    QFETCH(bool, fourGestures);
+    QFETCH(bool, assignedOnly);
+    QFETCH(QString, category);
+    QFETCH(QString, search);
+    QFETCH(QStringList, shown);
+
+    DialogUnderTest test;
+    test.view->sortByColumn(-1, Qt::AscendingOrder);   // source order
+    if (fourGestures)
+        test.child<QRadioButton>("four_radioButton")->setChecked(true);
+    auto *categories = test.child<QComboBox>("category_comboBox");
+    categories->setCurrentIndex(categories->findText(category));
+    QCOMPARE(categories->currentText(), category);
+    if (assignedOnly)
+        QTest::mouseClick(test.child<QCheckBox>("filter_checkBox"), Qt::LeftButton);
+    QTest::keyClicks(test.child<QLineEdit>("search_lineEdit"), search);
+    QCOMPARE(test.shownCaptions(), shown);
+}
+
+void tst_CommandModel::assignedOnlyFollowsTheScheme()
+{
+    dialogtest::storeSettings(true, 8, {{QStringLiteral("42"), QStringLiteral("ID_CIRCLE")}});
+    DialogUnderTest test;
+    test.child<QCheckBox>("filter_checkBox")->setChecked(true);
+    QVERIFY(!test.shownCaptions().contains(QStringLiteral("Circle")));
+    QCOMPARE(test.shownCaptions().size(), 8);
+    test.child<QRadioButton>("four_radioButton")->click();
+    QStringList shown = test.shownCaptions();
+    shown.sort();
+    QCOMPARE(shown, (QStringList{QStringLiteral("Circle"), QStringLiteral("Line"), QStringLiteral("Save"),
+                                 QStringLiteral("Zoom Extents")}));
+}
+
+void tst_CommandModel::assignedRowStaysUntilRefiltered()
+{
+    DialogUnderTest test;
+    test.child<QCheckBox>("filter_checkBox")->setChecked(true);
+    QVERIFY(test.shownCaptions().contains(QStringLiteral("Trim")));
+    QVERIFY(test.model->setData(test.selectIndex("ID_TRIM"), 0));
+    QVERIFY(test.shownCaptions().contains(QStringLiteral("Trim")));
+    QTest::keyClicks(test.child<QLineEdit>("search_lineEdit"), QStringLiteral("t"));
+    QVERIFY(!test.shownCaptions().contains(QStringLiteral("Trim")));
+}
+
+void tst_CommandModel::selectSortPutsUnassignedFirst_data()
+{
+    QTest::addColumn<bool>("fourGestures");
+    QTest::newRow("eight gestures") << false;
+    QTest::newRow("four gestures") << true;
+}
+
+void tst_CommandModel::selectSortPutsUnassignedFirst()
+{
+    QFETCH(bool, fourGestures);
+    DialogUnderTest test;
+    if (fourGestures)
+        test.child<QRadioButton>("four_radioButton")->setChecked(true);
+    test.view->sortByColumn(3, Qt::AscendingOrder);
+    QVector<int> regions;
+    for (int row = 0; row < test.proxy->rowCount(); ++row)
+        regions << test.proxy->index(row, 3).data(Qt::EditRole).toInt();
+    const int regionCount = fourGestures ? 4 : 8;
+    QVector<int> expected(test.proxy->rowCount() - regionCount, 0);
+    for (int region = 1; region <= regionCount; ++region)
+        expected << region;
+    QCOMPARE(regions, expected);
+
+    test.view->sortByColumn(3, Qt::DescendingOrder);
+    QCOMPARE(test.proxy->index(0, 3).data(Qt::EditRole).toInt(), regionCount);
+}
+
+void tst_CommandModel::otherColumnsSortByText()
+{
+    DialogUnderTest test;
+    test.view->sortByColumn(2, Qt::AscendingOrder);
+    QStringList shown = test.shownCaptions();
+    QStringList sorted = shown;
+    std::sort(sorted.begin(), sorted.end());   // case-sensitive, not locale-aware
+    QCOMPARE(shown, sorted);
+
+    ProbeProxy probe;
+    probe.setSourceModel(test.model);
+    // The icon column has no text: its rows compare equal both ways.
+    const QModelIndex a = test.model->index(0, 1);
+    const QModelIndex b = test.model->index(1, 1);
+    QVERIFY(!probe.lessThan(a, b));
+    QVERIFY(!probe.lessThan(b, a));
+    // Region order needs both indexes in the "Select" column.
+    QVERIFY(probe.lessThan(test.selectIndex("ID_CIRCLE"), test.selectIndex("ID_OPEN")));
+    QVERIFY(!probe.lessThan(test.selectIndex("ID_OPEN"), test.selectIndex("ID_CIRCLE")));
+}
+
+void tst_CommandModel::withoutDialogRegionCellsAreEmpty()
+{
+    QObject notADialog;
+    K2CommandRZModel model(&notADialog);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const int line = dialogtest::rowOfId(model.entries(), QStringLiteral("ID_LINE"));
+    QCOMPARE(model.entries().at(line).region8, quint8(7));
+    QCOMPARE(model.dialog(), nullptr);
+    const QModelIndex select = model.index(line, 3);
+    QVERIFY(!select.data(Qt::EditRole).isValid());
+    QVERIFY(!select.data(Qt::DecorationRole).isValid());
+    QCOMPARE(model.index(line, 2).data().toString(), QStringLiteral("Line"));
+    QCOMPARE(model.activeRegion(line), 0);
+
+    model.setRestriction(true, 1);
+    QVERIFY(model.setData(select, 0));   // accepted, nothing changes, nothing asked
+    QCOMPARE(model.entries().at(line).region8, quint8(7));
+    QVERIFY(standin::shownMessages().isEmpty());
+}
+
+void tst_CommandModel::withoutDialogProxyHidesEverything()
+{
+    K2CommandRZModel model(nullptr);
+    ProbeProxy proxy;
+    proxy.setSourceModel(&model);
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVERIFY(model.rowCount() > 0);
+    QCOMPARE(proxy.rowCount(), 0);
+    // Regions count as 0: no order between an assigned and an unassigned row.
+    const int line = dialogtest::rowOfId(model.entries(), QStringLiteral("ID_LINE"));
+    const int circle = dialogtest::rowOfId(model.entries(), QStringLiteral("ID_CIRCLE"));
+    QVERIFY(!proxy.lessThan(model.index(circle, 3), model.index(line, 3)));
+    QVERIFY(!proxy.lessThan(model.index(line, 3), model.index(circle, 3)));
+}
+
+void tst_CommandModel::proxyOverAnotherModelShowsEverything()
+{
+    QStandardItemModel other(5, 4);
+    for (int row = 0; row < 5; ++row)
+        other.setData(other.index(row, 3), QString::number(4 - row));
+    ProbeProxy proxy;
+    proxy.setSourceModel(&other);
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(proxy.rowCount(), 5);
+    proxy.sort(3, Qt::AscendingOrder);
+    QCOMPARE(proxy.index(0, 3).data().toString(), QStringLiteral("4"));   // no regions: all equal
+}
+
+QTEST_MAIN(tst_CommandModel)
+#include "tst_commandmodel.moc"

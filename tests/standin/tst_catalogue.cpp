@@ -1,0 +1,394 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Tests of the stand-in host's catalogue: the bundled file, the file format, the host's
+// enumeration of groups and menus, icons and restrictions.
+#include "host/CFxUtils.h"
+#include "standin/Catalogue.h"
+#include "standin/CommandGroup.h"
+#include "standin/Menu.h"
+#include "standin/MenuGroup.h"
+#include "standin/MenuItem.h"
+#include "standin/StandIn.h"
+#include "standin/UICommand.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace standin;
+
+namespace {
+
+// What the host's enumeration offers, as the module sees it.
+struct Walk
+{
+    QVector<const CFxUICommand *> groupEntries;  // null entries included
+    int nullGroups = 0;
+    QMultiHash<QString, QString> topMenusOfMacro;  // macro -> top-level caption
+    QStringList topLevelCaptions;
+    int deepestMenu = 0;
+};
+
+void walkMenu(Walk &walk, const QString &top, const CFxMenu *menu, int depth)
+{
+    if (!menu)
+        return;
+    walk.deepestMenu = qMax(walk.deepestMenu, depth);
+    for (int i = 0; i < menu->GetItemCount(); ++i) {
+        const CFxMenuItem *item = menu->GetItem(i);
+        if (!item)
+            continue;
+        const QString name = top.isEmpty() ? item->GetCaption().toQString() : top;
+        if (top.isEmpty())
+            walk.topLevelCaptions << name;
+        if (item->GetCommand())
+            walk.topMenusOfMacro.insert(item->GetCommand()->GetMacro(), name);
+        walkMenu(walk, name, item->GetSubMenu(), depth + 1);
+    }
+}
+
+Walk walk(const CFxUICustomization &ui)
+{
+    Walk result;
+    for (CFxCommandGroupIteratorPtr groups = ui.NewCommandGroupIterator(); !groups->Done(); groups->Next()) {
+        const CFxCommandGroup *group = groups->GetGroup();
+        if (!group) {
+            ++result.nullGroups;
+            continue;
+        }
+        for (CFxUICommandIteratorPtr it = group->NewCommandIterator(); !it->Done(); it->Next())
+            result.groupEntries << it->GetCommand();
+    }
+    for (CFxMenuGroupIteratorPtr groups = ui.NewMenuGroupIterator(); !groups->Done(); groups->Next()) {
+        if (const CFxMenuGroup *group = groups->GetMenuGroup())
+            walkMenu(result, QString(), group->GetRootMenu(), 0);
+    }
+    return result;
+}
+
+} // namespace
+
+class tst_Catalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void bundledCatalogueLoads();
+    void bundledCatalogueHasTheFactoryCommands();
+    void bundledCatalogueCoversTheCases();
+    void bundledCatalogueMenus();
+    void bundledRestrictionsReachTheHost_data();
+    void bundledRestrictionsReachTheHost();
+    void bundledIconsFollowTheColourScheme();
+
+    void malformedFileNamesFileAndLine_data();
+    void malformedFileNamesFileAndLine();
+    void missingFileIsNamed();
+
+    void absentEntriesAreEnumeratedAsNull();
+    void iconIsRenderedOnceAtTheRequestedSize();
+    void commandWord_data();
+    void commandWord();
+
+private:
+    QString writeFile(const QByteArray &text);
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void tst_Catalogue::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    reset();
+}
+
+void tst_Catalogue::cleanup()
+{
+    m_folder->setAutoRemove(!QTest::currentTestFailed());
+    m_folder.reset();
+}
+
+QString tst_Catalogue::writeFile(const QByteArray &text)
+{
+    QDir(m_folder->path()).mkpath(QStringLiteral("icons/light"));
+    QFile icon(m_folder->filePath(QStringLiteral("icons/light/line.svg")));
+    if (icon.open(QIODevice::WriteOnly))
+        icon.write("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 24 24\"><line x1=\"2\" y1=\"2\" "
+                   "x2=\"22\" y2=\"22\" stroke=\"black\"/></svg>");
+    const QString path = m_folder->filePath(QStringLiteral("test.catalogue"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text);
+    return path;
+}
+
+void tst_Catalogue::bundledCatalogueLoads()
+{
+    QString error;
+    QVERIFY2(loadCatalogue(defaultCataloguePath(), &error), qPrintable(error));
+    QVERIFY(error.isEmpty());
+    QVERIFY(defaultCataloguePath().endsWith(QStringLiteral("catalogue/default.catalogue")));
+    QVERIFY(catalogue()->commands().size() >= 150);
+    QVERIFY(catalogue()->commandGroups().size() >= 8);
+}
+
+void tst_Catalogue::bundledCatalogueHasTheFactoryCommands()
+{
+    QVERIFY(loadCatalogue(defaultCataloguePath()));
+    for (const char *id : {"ID_ZOOM_BOUNDS", "ID_OPEN", "ID_SAVE", "ID_LINE", "ID_OFFSET", "ID_COPY", "ID_DTEXT",
+                           "ID_TRIM"}) {
+        const UICommand *command = catalogue()->command(QLatin1String(id));
+        QVERIFY2(command, id);
+        QVERIFY2(command->macro().startsWith(QStringLiteral("^C^C_")), id);
+        QVERIFY2(!command->IsExcluded() && command->mode() == 0, id);
+        QVERIFY2(!command->GetIcon(32).isNull(), id);
+    }
+    QCOMPARE(catalogue()->command(QStringLiteral("ID_LINE"))->macro(), QStringLiteral("^C^C_LINE"));
+}
+
+void tst_Catalogue::bundledCatalogueCoversTheCases()
+{
+    QVERIFY(loadCatalogue(defaultCataloguePath()));
+    const QVector<UICommand *> commands = catalogue()->commands();
+    int withIcon = 0;
+    int excluded = 0;
+    int withoutMacro = 0;
+    QSet<QString> ids;
+    for (const UICommand *command : commands) {
+        QVERIFY2(!ids.contains(command->id()), qPrintable(command->id()));
+        ids.insert(command->id());
+        QVERIFY2(!command->caption().isEmpty(), qPrintable(command->id()));
+        QVERIFY2(!command->helpText().isEmpty() && !command->helpText().contains(QLatin1Char('\n')),
+                 qPrintable(command->id()));
+        withIcon += command->hasIcon() ? 1 : 0;
+        excluded += command->IsExcluded() ? 1 : 0;
+        withoutMacro += command->macro().isEmpty() ? 1 : 0;
+    }
+    QVERIFY(withIcon >= commands.size() * 3 / 4);
+    QVERIFY(withIcon < commands.size());
+    QVERIFY(excluded >= 2);
+    QVERIFY(withoutMacro >= 2);
+
+    const Walk offered = walk(*catalogue());
+    QCOMPARE(offered.nullGroups, 0);
+    QSet<const CFxUICommand *> seen;
+    int listedTwice = 0;
+    for (const CFxUICommand *command : offered.groupEntries) {
+        QVERIFY(command);
+        listedTwice += seen.contains(command) ? 1 : 0;
+        seen.insert(command);
+    }
+    QVERIFY(listedTwice >= 2);
+    QCOMPARE(seen.size(), commands.size());
+
+    int inNoMenu = 0;
+    int inTwoMenus = 0;
+    for (const UICommand *command : commands) {
+        const QStringList menus = offered.topMenusOfMacro.values(command->macro());
+        inNoMenu += menus.isEmpty() ? 1 : 0;
+        inTwoMenus += QSet<QString>(menus.cbegin(), menus.cend()).size() >= 2 ? 1 : 0;
+    }
+    QVERIFY(inNoMenu >= 3);
+    QVERIFY(inTwoMenus >= 3);
+}
+
+void tst_Catalogue::bundledCatalogueMenus()
+{
+    QVERIFY(loadCatalogue(defaultCataloguePath()));
+    const Walk offered = walk(*catalogue());
+    QVERIFY(offered.topLevelCaptions.size() >= 8);
+    for (const QString &caption : offered.topLevelCaptions)
+        QVERIFY2(caption.count(QLatin1Char('&')) == 1, qPrintable(caption));
+    QVERIFY(offered.topLevelCaptions.contains(QStringLiteral("&File")));
+    QVERIFY(offered.topLevelCaptions.contains(QStringLiteral("Dime&nsion")));
+    QVERIFY(offered.deepestMenu >= 3);
+    QVERIFY(catalogue()->menuGroups().size() >= 2);
+}
+
+void tst_Catalogue::bundledRestrictionsReachTheHost_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("close block editor") << "_BCLOSE" << int(kCommandBlockEditorOnly);
+    QTest::newRow("block parameter") << "_BPARAMETER" << int(kCommandBlockEditorOnly);
+    QTest::newRow("close component") << "_COMPCLOSE" << int(kCommandEditComponentOnly);
+    QTest::newRow("viewport") << "_MVIEW" << int(kCommandSheetOnly);
+    QTest::newRow("named viewports, as typed") << "vports" << int(kCommandSheetOnly);
+    QTest::newRow("line is unrestricted") << "_LINE" << int(kCommandAnywhere);
+    QTest::newRow("block editor itself is unrestricted") << "_BEDIT" << int(kCommandAnywhere);
+}
+
+void tst_Catalogue::bundledRestrictionsReachTheHost()
+{
+    QFETCH(QString, command);
+    QFETCH(int, mode);
+    QVERIFY(loadCatalogue(defaultCataloguePath()));
+    CFxUtils::SetRestrictedCommands();
+    CommandMode reported = kCommandAnywhere;
+    QCOMPARE(CFxUtils::IsRestrictedCommand(CFxString(command), reported), mode != kCommandAnywhere);
+    QCOMPARE(int(reported), mode);
+}
+
+void tst_Catalogue::bundledIconsFollowTheColourScheme()
+{
+    QVERIFY(loadCatalogue(defaultCataloguePath()));
+    const UICommand *line = catalogue()->command(QStringLiteral("ID_LINE"));
+    QVERIFY(line->iconFile(false).endsWith(QStringLiteral("/light/line.svg")));
+    QVERIFY(line->iconFile(true).endsWith(QStringLiteral("/dark/line.svg")));
+
+    // The page of the "new" icon is filled with the scheme's paper colour: white, then dark.
+    const UICommand *newDrawing = catalogue()->command(QStringLiteral("ID_NEW"));
+    const QImage light = newDrawing->GetIcon(32).pixmap(32, 32).toImage();
+    setColorScheme(2);
+    const QImage dark = newDrawing->GetIcon(32).pixmap(32, 32).toImage();
+    QCOMPARE(light.size(), QSize(32, 32));
+    QCOMPARE(dark.size(), QSize(32, 32));
+    const QPoint page(9, 25);
+    QVERIFY2(qGray(light.pixel(page)) > 230, qPrintable(QColor(light.pixel(page)).name()));
+    QVERIFY2(qGray(dark.pixel(page)) < 80, qPrintable(QColor(dark.pixel(page)).name()));
+    QCOMPARE(qAlpha(light.pixel(31, 0)), 0);
+    QCOMPARE(qAlpha(dark.pixel(31, 0)), 0);
+}
+
+void tst_Catalogue::malformedFileNamesFileAndLine_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray head = "# test\nicons icons\n[commands Draw]\n"
+                            "ID_LINE | ^C^C_LINE | Line | line | Creates lines.\n";
+    QTest::newRow("text before any section") << QByteArray("# c\n\nID_LINE\n") << 3 << "expected \"icons";
+    QTest::newRow("unknown section") << QByteArray("[toolbars Main]\n") << 1 << "unknown section";
+    QTest::newRow("section without bracket") << QByteArray("[commands Draw\n") << 1 << "without \"]\"";
+    QTest::newRow("too few fields") << head + "ID_ARC | ^C^C_ARC | Arc\n" << 5 << "expected <id> |";
+    QTest::newRow("too many fields") << head + "ID_ARC | a | b | - | c | block | x\n" << 5 << "expected <id> |";
+    QTest::newRow("id with a blank") << head + "ID ARC | ^C^C_ARC | Arc | - | Arcs.\n" << 5 << "command id";
+    QTest::newRow("defined twice") << head + "ID_LINE | ^C^C_LINE | Line | - | Again.\n" << 5 << "line 4";
+    QTest::newRow("listing an unknown command") << head + "ID_ARC\n" << 5 << "unknown command \"ID_ARC\"";
+    QTest::newRow("unknown flag") << head + "ID_ARC | ^C^C_ARC | Arc | - | Arcs. | sometimes\n" << 5
+                                  << "unknown flag \"sometimes\"";
+    QTest::newRow("two modes") << head + "ID_ARC | ^C^C_ARC | Arc | - | Arcs. | block, sheet\n" << 5
+                               << "more than one";
+    QTest::newRow("missing icon") << head + "ID_ARC | ^C^C_ARC | Arc | arc | Arcs.\n" << 5 << "no icon \"arc\"";
+    QTest::newRow("menu names an unknown command") << head + "[menus Main]\n&Draw\n  &Arc = ID_ARC\n" << 7
+                                                   << "unknown command \"ID_ARC\"";
+    QTest::newRow("odd indentation") << head + "[menus Main]\n&Draw\n   &Line = ID_LINE\n" << 7 << "multiple of two";
+    QTest::newRow("two levels deeper") << head + "[menus Main]\n&Draw\n    &Line = ID_LINE\n" << 7 << "deeper";
+    QTest::newRow("first item indented") << head + "[menus Main]\n  &Draw\n" << 6 << "deeper";
+    QTest::newRow("tab") << head + "[menus Main]\n&Draw\n\t&Line = ID_LINE\n" << 7 << "tab";
+}
+
+void tst_Catalogue::malformedFileNamesFileAndLine()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    QVERIFY(loadCatalogue(defaultCataloguePath()));
+    const QString path = writeFile(text);
+
+    QString error;
+    QVERIFY(!loadCatalogue(path, &error));
+
+    QVERIFY2(error.startsWith(QStringLiteral("%1:%2: ").arg(path).arg(line)), qPrintable(error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    // The host starts with nothing rather than with half a catalogue.
+    QVERIFY(catalogue()->commands().isEmpty());
+    QVERIFY(catalogue()->commandGroups().isEmpty());
+    QVERIFY(catalogue()->menuGroups().isEmpty());
+}
+
+void tst_Catalogue::missingFileIsNamed()
+{
+    const QString path = m_folder->filePath(QStringLiteral("none.catalogue"));
+    QString error;
+    QVERIFY(!loadCatalogue(path, &error));
+    QVERIFY2(error.startsWith(path + QStringLiteral(": ")), qPrintable(error));
+}
+
+void tst_Catalogue::absentEntriesAreEnumeratedAsNull()
+{
+    Catalogue *ui = catalogue();
+    UICommand *line = ui->addCommand(QStringLiteral("ID_LINE"), QStringLiteral("^C^C_LINE"), QStringLiteral("Line"));
+    ui->addNullCommandGroup();
+    CommandGroup *group = ui->addCommandGroup(QStringLiteral("Draw"));
+    group->add(nullptr);
+    group->add(line);
+    ui->addNullMenuGroup();
+    QVERIFY(!ui->addMenuGroup(QStringLiteral("Bare"), false)->GetRootMenu());
+    Menu *bar = ui->addMenuGroup(QStringLiteral("Main"))->rootMenu();
+    bar->addNullItem();
+    MenuItem *draw = bar->addItem(QStringLiteral("&Draw"));
+    QVERIFY(!draw->GetSubMenu());
+    QVERIFY(!draw->GetCommand());
+    draw->createSubMenu()->addItem(QStringLiteral("&Line"), line);
+
+    const Walk offered = walk(*ui);
+    QCOMPARE(offered.nullGroups, 1);
+    QCOMPARE(offered.groupEntries, (QVector<const CFxUICommand *>{nullptr, line}));
+    QCOMPARE(bar->GetItemCount(), 2);
+    QVERIFY(!bar->GetItem(0));
+    QVERIFY(!bar->GetItem(2));
+    QVERIFY(!bar->GetItem(-1));
+    QCOMPARE(offered.topMenusOfMacro.values(QStringLiteral("^C^C_LINE")), QStringList{QStringLiteral("&Draw")});
+
+    // An iterator taken before the catalogue grows still walks what it was given.
+    CFxCommandGroupIteratorPtr groups = ui->NewCommandGroupIterator();
+    ui->addCommandGroup(QStringLiteral("Later"));
+    int count = 0;
+    for (; !groups->Done(); groups->Next())
+        ++count;
+    QCOMPARE(count, 2);
+}
+
+void tst_Catalogue::iconIsRenderedOnceAtTheRequestedSize()
+{
+    QVERIFY(writeFile("").size() > 0);
+    UICommand *command = catalogue()->addCommand(QStringLiteral("ID_LINE"), QStringLiteral("^C^C_LINE"),
+                                                 QStringLiteral("Line"));
+    QVERIFY(command->GetIcon(32).isNull());
+    command->setIconFiles(m_folder->filePath(QStringLiteral("icons/light/line.svg")));
+
+    const QIcon first = command->GetIcon(32);
+    QCOMPARE(first.availableSizes(), QList<QSize>{QSize(32, 32)});
+    QCOMPARE(command->GetIcon(32).cacheKey(), first.cacheKey());
+    QCOMPARE(command->GetIcon(48).availableSizes(), QList<QSize>{QSize(48, 48)});
+    // Without a dark file the light one serves both schemes.
+    setColorScheme(3);
+    QVERIFY(!command->GetIcon(32).isNull());
+    QVERIFY(command->GetIcon(32).cacheKey() != first.cacheKey());
+
+    command->setIconFiles(m_folder->filePath(QStringLiteral("icons/light/missing.svg")));
+    QVERIFY(command->GetIcon(32).isNull());
+    const QIcon fixed(QPixmap(8, 8));
+    command->setIcon(fixed);
+    QCOMPARE(command->GetIcon(32).cacheKey(), fixed.cacheKey());
+}
+
+void tst_Catalogue::commandWord_data()
+{
+    QTest::addColumn<QString>("macro");
+    QTest::addColumn<QString>("word");
+
+    QTest::newRow("cancel prefix and underscore") << "^C^C_bclose" << "BCLOSE";
+    QTest::newRow("options after a blank") << "^C^C_ZOOM _E" << "ZOOM";
+    QTest::newRow("no prefix") << "_U" << "U";
+    QTest::newRow("transparent") << "'_PAN" << "PAN";
+    QTest::newRow("dot and underscore") << "^C^C._MVIEW" << "MVIEW";
+    QTest::newRow("ended by a semicolon") << "^C^C_VPMAX;_VPMIN" << "VPMAX";
+    QTest::newRow("dash belongs to the word") << "^C^C_-VIEW _TOP" << "-VIEW";
+    QTest::newRow("empty") << "" << "";
+}
+
+void tst_Catalogue::commandWord()
+{
+    QFETCH(QString, macro);
+    QFETCH(QString, word);
+    QCOMPARE(UICommand(QStringLiteral("ID"), macro, QStringLiteral("C"), QString()).commandWord(), word);
+}
+
+QTEST_MAIN(tst_Catalogue)
+#include "tst_catalogue.moc"

@@ -1,0 +1,628 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Tests of the mouse gesture tracker: when a drag becomes a gesture, where the ring goes,
+// and what the tracker keeps when the ring has finished.
+#include "GestureTestHost.h"
+
+#include "config/K2GestureConfig.h"
+#include "overlay/K2DonutDialogTLStyleImpl.h"
+#include "tracker/K2MouseGestureTracker.h"
+
+#include "host/CFxInputPointManager.h"
+#include "standin/Document.h"
+
+#include <QMenu>
+#include <QtTest>
+
+#include <memory>
+
+using gesturetest::ViewMouse;
+
+namespace {
+
+// A host that runs pending commands at a time of its own: it passes the input on and
+// reports nothing pending, so the tests see what the tracker keeps.
+class InputForwarder : public CFxTracker
+{
+public:
+    explicit InputForwarder(K2MouseGestureTracker &tracker) : m_tracker(tracker) {}
+    void OnInputEvent(int code, CFxInputPointManager *manager) override { m_tracker.OnInputEvent(code, manager); }
+
+private:
+    K2MouseGestureTracker &m_tracker;
+};
+
+// Answers every query with false (or the named blocking query with true) and notes the order.
+class RecordingInput : public CFxInputPointManager
+{
+public:
+    QString blockedBy;
+    mutable QStringList asked;
+
+    void AddTracker(CFxTracker *, bool) override {}
+    void RemoveTracker(CFxTracker *) override {}
+    bool IsCommandInProgress() const override { return ask("IsCommandInProgress"); }
+    bool IsInModalState() const override { return ask("IsInModalState"); }
+    bool IsGripEditing() const override { return ask("IsGripEditing"); }
+    bool IsWindowSelecting() const override { return ask("IsWindowSelecting"); }
+    bool IsPanning() const override { return ask("IsPanning"); }
+    bool IsTransparentCommandActive() const override { return ask("IsTransparentCommandActive"); }
+    bool IsDragging() const override { return ask("IsDragging"); }
+    bool IsGesturePress() const override { return ask("IsGesturePress"); }
+    QPoint GetDevicePoint() const override
+    {
+        ask("GetDevicePoint");
+        return QPoint();
+    }
+    bool IsTrackingMove() const override { return ask("IsTrackingMove"); }
+    bool IsGestureButtonDown() const override { return ask("IsGestureButtonDown"); }
+    void ClaimGesture() override { ask("ClaimGesture"); }
+    void ReleaseGestureButton() override { ask("ReleaseGestureButton"); }
+    CFxView *GetView() const override
+    {
+        ask("GetView");
+        return nullptr;
+    }
+
+private:
+    bool ask(const char *query) const
+    {
+        asked.append(QString::fromLatin1(query));
+        return blockedBy == QLatin1String(query);
+    }
+};
+
+const QStringList blockingQueries = {
+    QStringLiteral("IsCommandInProgress"), QStringLiteral("IsInModalState"), QStringLiteral("IsGripEditing"),
+    QStringLiteral("IsWindowSelecting"),   QStringLiteral("IsPanning"),      QStringLiteral("IsTransparentCommandActive"),
+    QStringLiteral("IsDragging")};
+
+const QPoint pressPoint(200, 150);
+
+enum class Finish { ReleaseInsideRing, AcceptedWithoutRegion, CommitUnassignedRegion };
+enum class NextEvent { FurtherDrag, BackToPress, LeftPress, Release };
+enum class Phase { AtPress, WhileTracking, WhileArmed };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Finish)
+Q_DECLARE_METATYPE(NextEvent)
+Q_DECLARE_METATYPE(Phase)
+Q_DECLARE_METATYPE(standin::BlockingState)
+Q_DECLARE_METATYPE(standin::Link)
+
+class tst_GestureTracker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void answersForItsHostBase();
+    void disabledChangesNothing();
+    void queryOrder_data();
+    void queryOrder();
+    void blockingStateIgnoresEvent_data();
+    void blockingStateIgnoresEvent();
+    void threshold_data();
+    void threshold();
+    void firstQualifyingEventOnlyArms();
+    void nextEventShows_data();
+    void nextEventShows();
+    void newPressRestartsTracking();
+    void nullViewPlacesWithoutArming();
+    void oneOverlayForAllDocuments();
+    void overlayCreatedAgainAfterMainWindowWent();
+    void overlayParent_data();
+    void overlayParent();
+    void unpickedOutcome_data();
+    void unpickedOutcome();
+    void pickedRegionKeepsMacro_data();
+    void pickedRegionKeepsMacro();
+    void outcomeCollectedOnNextPress();
+
+private:
+    void setUpHost();
+    void attach(standin::Document *document);
+    K2DonutDialogTLStyleImpl *overlay() const { return m_tracker->m_overlay.data(); }
+    // Press, then drag out along the middle of region until the ring shows.
+    void showRing(int region, int count);
+    static void closeContextMenus();
+
+    std::unique_ptr<K2MouseGestureTracker> m_tracker;
+    std::unique_ptr<InputForwarder> m_forwarder;
+    std::unique_ptr<ViewMouse> m_mouse;
+    standin::Document *m_document = nullptr;
+    QWidget *m_view = nullptr;
+};
+
+void tst_GestureTracker::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void tst_GestureTracker::setUpHost()
+{
+    standin::reset();
+    gesturetest::assignGestureMacros(gesturetest::eightMacros(), gesturetest::fourMacros());
+    K2GestureConfig::instance()->reload();
+    standin::mainWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(standin::mainWindow()));
+    m_document = standin::openDocument(QStringLiteral("Drawing1"));
+    m_view = standin::viewWidget(m_document);
+    attach(m_document);
+    m_mouse = std::make_unique<ViewMouse>(m_view);
+    // Let the drawing tabs lay the new view out before positions are taken from it.
+    QCoreApplication::processEvents();
+}
+
+void tst_GestureTracker::init()
+{
+    m_tracker = std::make_unique<K2MouseGestureTracker>();
+    m_forwarder = std::make_unique<InputForwarder>(*m_tracker);
+    setUpHost();
+}
+
+void tst_GestureTracker::cleanup()
+{
+    closeContextMenus();
+    m_mouse.reset();
+    for (standin::Document *document : standin::documents()) {
+        if (CFxInputPointManager *input = document->GetInputPointManager())
+            input->RemoveTracker(m_forwarder.get());
+    }
+    m_forwarder.reset();
+    // Takes the overlay along while the host it talks to still exists.
+    m_tracker.reset();
+}
+
+void tst_GestureTracker::attach(standin::Document *document)
+{
+    document->GetInputPointManager()->AddTracker(m_forwarder.get(), false);
+}
+
+void tst_GestureTracker::showRing(int region, int count)
+{
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 25));
+    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 30));
+}
+
+void tst_GestureTracker::closeContextMenus()
+{
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+}
+
+void tst_GestureTracker::answersForItsHostBase()
+{
+    QCOMPARE(m_tracker->metaObject()->className(), "K2MouseGestureTracker");
+    QCOMPARE(m_tracker->qt_metacast("CFxTracker"), static_cast<void *>(static_cast<CFxTracker *>(m_tracker.get())));
+    QCOMPARE(m_tracker->metaObject()->methodCount(), QObject::staticMetaObject.methodCount());
+}
+
+void tst_GestureTracker::disabledChangesNothing()
+{
+    K2GestureConfig::instance()->enabled = false;
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(40, 0));
+    m_mouse->moveTo(pressPoint + QPoint(80, 0));
+    m_mouse->release();
+
+    QVERIFY(!m_tracker->m_tracking);
+    QCOMPARE(m_tracker->m_startPoint, QPoint());
+    QVERIFY(!overlay());
+    QVERIFY(m_tracker->m_pendingCommand.isEmpty());
+    // Nothing claimed the press: the host used its right click as usual.
+    QCOMPARE(standin::contextMenuCount(), 1);
+}
+
+void tst_GestureTracker::queryOrder_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("blockedBy");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("gestures off: nothing asked") << false << QString() << QStringList();
+    QTest::newRow("idle: the seven states, then the press")
+        << true << QString() << (QStringList(blockingQueries) << QStringLiteral("IsGesturePress"));
+    for (int i = 0; i < blockingQueries.size(); ++i) {
+        const QString &query = blockingQueries.at(i);
+        QTest::newRow(qPrintable(query + QStringLiteral(" stops the questions")))
+            << true << query << QStringList(blockingQueries.mid(0, i + 1));
+    }
+}
+
+void tst_GestureTracker::queryOrder()
+{
+    QFETCH(bool, enabled);
+    QFETCH(QString, blockedBy);
+    QFETCH(QStringList, expected);
+
+    K2GestureConfig::instance()->enabled = enabled;
+    RecordingInput input;
+    input.blockedBy = blockedBy;
+    m_tracker->OnInputEvent(CFxTracker::kMouseMove, &input);
+
+    QCOMPARE(input.asked, expected);
+}
+
+void tst_GestureTracker::blockingStateIgnoresEvent_data()
+{
+    QTest::addColumn<standin::BlockingState>("state");
+    QTest::addColumn<Phase>("phase");
+
+    const QList<QPair<const char *, standin::BlockingState>> states = {
+        {"command in progress", standin::BlockingState::CommandInProgress},
+        {"modal state", standin::BlockingState::ModalState},
+        {"grip editing", standin::BlockingState::GripEditing},
+        {"window selecting", standin::BlockingState::WindowSelecting},
+        {"panning", standin::BlockingState::Panning},
+        {"transparent command", standin::BlockingState::TransparentCommand},
+        {"dragging", standin::BlockingState::Dragging}};
+    for (const auto &state : states) {
+        QTest::addRow("%s, at the press", state.first) << state.second << Phase::AtPress;
+        QTest::addRow("%s, while tracking", state.first) << state.second << Phase::WhileTracking;
+        QTest::addRow("%s, while armed", state.first) << state.second << Phase::WhileArmed;
+    }
+}
+
+void tst_GestureTracker::blockingStateIgnoresEvent()
+{
+    QFETCH(standin::BlockingState, state);
+    QFETCH(Phase, phase);
+
+    switch (phase) {
+    case Phase::AtPress:
+        standin::setBlockingState(m_document, state, true);
+        m_mouse->press(pressPoint);
+        m_mouse->moveTo(pressPoint + QPoint(30, 0));
+        QVERIFY(!m_tracker->m_tracking);
+        QVERIFY(!overlay());
+        standin::setBlockingState(m_document, state, false);
+        // The press was never seen, so the drag goes on being nothing.
+        m_mouse->moveTo(pressPoint + QPoint(40, 0));
+        QVERIFY(!overlay());
+        break;
+    case Phase::WhileTracking:
+        m_mouse->press(pressPoint);
+        m_mouse->moveTo(pressPoint + QPoint(10, 0));
+        standin::setBlockingState(m_document, state, true);
+        m_mouse->moveTo(pressPoint + QPoint(30, 0));
+        QVERIFY(!overlay());
+        QVERIFY(m_tracker->m_tracking);
+        standin::setBlockingState(m_document, state, false);
+        m_mouse->moveTo(pressPoint + QPoint(31, 0));
+        QVERIFY(overlay() && overlay()->m_armed);
+        break;
+    case Phase::WhileArmed:
+        m_mouse->press(pressPoint);
+        m_mouse->moveTo(pressPoint + QPoint(25, 0));
+        QVERIFY(overlay() && overlay()->m_armed);
+        standin::setBlockingState(m_document, state, true);
+        m_mouse->moveTo(pressPoint + QPoint(30, 0));
+        m_mouse->moveTo(pressPoint + QPoint(35, 0));
+        QVERIFY(overlay()->m_armed);
+        QVERIFY(!overlay()->isVisible());
+        standin::setBlockingState(m_document, state, false);
+        m_mouse->moveTo(pressPoint + QPoint(36, 0));
+        QVERIFY(overlay()->isVisible());
+        break;
+    }
+}
+
+void tst_GestureTracker::threshold_data()
+{
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<bool>("gesture");
+
+    QTest::newRow("20 right") << QPoint(20, 0) << false;
+    QTest::newRow("21 right") << QPoint(21, 0) << true;
+    QTest::newRow("20 up") << QPoint(0, -20) << false;
+    QTest::newRow("21 up") << QPoint(0, -21) << true;
+    QTest::newRow("10 left, 10 down") << QPoint(-10, 10) << false;
+    QTest::newRow("11 left, 10 down") << QPoint(-11, 10) << true;
+    QTest::newRow("15 right, 6 up") << QPoint(15, -6) << true;
+}
+
+void tst_GestureTracker::threshold()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(bool, gesture);
+
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + offset);
+    QCOMPARE(overlay() && overlay()->m_armed, gesture);
+    m_mouse->release();
+
+    // A gesture claims the press, so the release opens no context menu.
+    QCOMPARE(standin::contextMenuCount(), gesture ? 0 : 1);
+    // A press that made no gesture leaves the tracking on until the next press.
+    QVERIFY(m_tracker->m_tracking);
+}
+
+void tst_GestureTracker::firstQualifyingEventOnlyArms()
+{
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 4));
+
+    QVERIFY(overlay());
+    QVERIFY(overlay()->m_armed);
+    QVERIFY(!overlay()->isVisible());
+    QVERIFY(!overlay()->m_shown);
+    QCOMPARE(overlay()->m_pressPoint, pressPoint);
+    QCOMPARE(overlay()->pos(), m_view->mapToGlobal(pressPoint - QPoint(125, 125)));
+    QCOMPARE(standin::cursorMode(), short(32));
+}
+
+void tst_GestureTracker::nextEventShows_data()
+{
+    QTest::addColumn<NextEvent>("next");
+
+    QTest::newRow("a further drag") << NextEvent::FurtherDrag;
+    QTest::newRow("a move back to the press point") << NextEvent::BackToPress;
+    QTest::newRow("a press of the left button") << NextEvent::LeftPress;
+    QTest::newRow("the release") << NextEvent::Release;
+}
+
+void tst_GestureTracker::nextEventShows()
+{
+    QFETCH(NextEvent, next);
+
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    QVERIFY(!overlay()->isVisible());
+
+    switch (next) {
+    case NextEvent::FurtherDrag:
+        m_mouse->moveTo(pressPoint + QPoint(40, 0));
+        break;
+    case NextEvent::BackToPress:
+        m_mouse->moveTo(pressPoint);
+        break;
+    case NextEvent::LeftPress:
+        m_mouse->press(pressPoint + QPoint(25, 0), Qt::LeftButton);
+        break;
+    case NextEvent::Release:
+        m_mouse->release();
+        break;
+    }
+
+    QVERIFY(overlay()->isVisible());
+    QVERIFY(overlay()->m_shown);
+    QVERIFY(!overlay()->m_armed);
+    QCOMPARE(QWidget::mouseGrabber(), overlay());
+    // Centred on the press, not where the threshold was crossed or the showing event was.
+    QCOMPARE(overlay()->geometry(), gesturetest::ringGeometryAround(m_view, pressPoint));
+}
+
+void tst_GestureTracker::newPressRestartsTracking()
+{
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(10, 0));
+    m_mouse->release();
+    closeContextMenus();
+
+    // 21 pixels from the new press, 1 from the old one.
+    const QPoint newPress = pressPoint - QPoint(20, 0);
+    m_mouse->press(newPress);
+    m_mouse->moveTo(newPress + QPoint(21, 0));
+
+    QCOMPARE(m_tracker->m_startPoint, newPress);
+    QVERIFY(overlay() && overlay()->m_armed);
+    QCOMPARE(overlay()->m_pressPoint, newPress);
+}
+
+void tst_GestureTracker::nullViewPlacesWithoutArming()
+{
+    standin::setViewPresent(m_document, false);
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    QVERIFY(overlay());
+    QVERIFY(!overlay()->m_armed);
+    QCOMPARE(overlay()->pos(), m_view->mapToGlobal(pressPoint - QPoint(125, 125)));
+
+    m_mouse->moveTo(pressPoint + QPoint(30, 0));
+    QVERIFY(!overlay()->m_armed);
+    QVERIFY(!overlay()->isVisible());
+    QCOMPARE(standin::cursorMode(), short(0));
+
+    // Every qualifying event tries again.
+    standin::setViewPresent(m_document, true);
+    m_mouse->moveTo(pressPoint + QPoint(35, 0));
+    QVERIFY(overlay()->m_armed);
+    m_mouse->moveTo(pressPoint + QPoint(36, 0));
+    QVERIFY(overlay()->isVisible());
+}
+
+void tst_GestureTracker::oneOverlayForAllDocuments()
+{
+    showRing(6, 8);
+    QPointer<K2DonutDialogTLStyleImpl> first = overlay();
+    QVERIFY(first && first->isVisible());
+    m_mouse->release();
+    // The overlay's own move tells the tracker that the ring has gone.
+    QCoreApplication::processEvents();
+    QVERIFY(!m_tracker->m_tracking);
+
+    standin::Document *second = standin::openDocument(QStringLiteral("Drawing2"));
+    attach(second);
+    QCoreApplication::processEvents();
+    QWidget *secondView = standin::viewWidget(second);
+    m_mouse->setView(secondView);
+    const QPoint secondPress(90, 60);
+    m_mouse->press(secondPress);
+    m_mouse->moveTo(secondPress + QPoint(0, 25));
+
+    QCOMPARE(overlay(), first.data());
+    QVERIFY(first->m_armed);
+    QCOMPARE(first->m_pressPoint, secondPress);
+    QCOMPARE(first->pos(), secondView->mapToGlobal(secondPress - QPoint(125, 125)));
+    QCOMPARE(gesturetest::overlays().size(), 1);
+}
+
+void tst_GestureTracker::overlayCreatedAgainAfterMainWindowWent()
+{
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    QPointer<K2DonutDialogTLStyleImpl> first = overlay();
+    QVERIFY(first);
+
+    // A new host state closes the old main window, and the overlay with it.
+    setUpHost();
+    QVERIFY(!first);
+    QVERIFY(!overlay());
+
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    QVERIFY(overlay());
+    QVERIFY(overlay()->m_armed);
+    QCOMPARE(overlay()->parentWidget(), standin::mainWindow());
+}
+
+void tst_GestureTracker::overlayParent_data()
+{
+    QTest::addColumn<bool>("mainFrame");
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<bool>("onDesktop");
+
+    QTest::newRow("main window") << true << true << false;
+    QTest::newRow("main frame without a window") << true << false << true;
+    QTest::newRow("no main frame") << false << true << true;
+}
+
+void tst_GestureTracker::overlayParent()
+{
+    QFETCH(bool, mainFrame);
+    QFETCH(bool, mainWindow);
+    QFETCH(bool, onDesktop);
+
+    standin::setPresent(standin::Link::MainFrame, mainFrame);
+    standin::setPresent(standin::Link::MainWindow, mainWindow);
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+
+    QVERIFY(overlay());
+    // Qt turns a window given the desktop as parent into a parentless one on its screen.
+    QWidget *expected = onDesktop ? nullptr : standin::mainWindow();
+    QCOMPARE(overlay()->parentWidget(), expected);
+    QVERIFY(overlay()->isWindow());
+    QVERIFY(overlay()->m_armed);
+}
+
+void tst_GestureTracker::unpickedOutcome_data()
+{
+    QTest::addColumn<Finish>("finish");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("released inside the ring") << Finish::ReleaseInsideRing << QStringLiteral("PREVIOUS");
+    QTest::newRow("accepted without a region") << Finish::AcceptedWithoutRegion << QStringLiteral("PREVIOUS");
+    QTest::newRow("picked region without a command") << Finish::CommitUnassignedRegion << QString();
+}
+
+void tst_GestureTracker::unpickedOutcome()
+{
+    QFETCH(Finish, finish);
+    QFETCH(QString, expected);
+
+    m_tracker->m_pendingCommand = CFxString("PREVIOUS");
+    if (finish == Finish::CommitUnassignedRegion)
+        standin::settingsStore()->setText(gesturetest::section(), QStringLiteral("84"), QString());
+    const int region = 3;
+    showRing(region, 8);
+    QVERIFY(overlay()->isVisible());
+
+    switch (finish) {
+    case Finish::ReleaseInsideRing:
+        m_mouse->release();
+        break;
+    case Finish::AcceptedWithoutRegion:
+        overlay()->m_currentRegion = -1;
+        overlay()->hideDonut(true);
+        break;
+    case Finish::CommitUnassignedRegion:
+        m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, 8));
+        break;
+    }
+    QVERIFY(!overlay()->isVisible());
+    QVERIFY(m_tracker->m_tracking);
+    QCOMPARE(m_tracker->m_pendingCommand.toQString(), QStringLiteral("PREVIOUS"));
+
+    // The next view event (the overlay's own move after a release) collects the outcome.
+    QCoreApplication::processEvents();
+    if (finish != Finish::ReleaseInsideRing)
+        m_mouse->moveTo(m_mouse->position() + QPoint(1, 0));
+
+    QCOMPARE(m_tracker->m_pendingCommand.toQString(), expected);
+    QVERIFY(!m_tracker->m_tracking);
+    QVERIFY(!overlay()->m_finished);
+}
+
+void tst_GestureTracker::pickedRegionKeepsMacro_data()
+{
+    QTest::addColumn<int>("scheme");
+    QTest::addColumn<int>("region");
+    QTest::addColumn<QString>("macro");
+
+    QTest::newRow("8: top, with its cancel prefix") << 8 << 0 << QStringLiteral("^C^C_LINE");
+    QTest::newRow("8: left, with input") << 8 << 2 << QStringLiteral("^C^C_ZOOM _E");
+    QTest::newRow("8: down-right") << 8 << 5 << QStringLiteral("^C^C_COPY");
+    QTest::newRow("8: up-right, transparent") << 8 << 7 << QStringLiteral("'_PAN");
+    QTest::newRow("4: left, without prefix") << 4 << 1 << QStringLiteral("_REDO");
+    QTest::newRow("4: right, with input") << 4 << 3 << QStringLiteral("^C^C_ZOOM _W");
+}
+
+void tst_GestureTracker::pickedRegionKeepsMacro()
+{
+    QFETCH(int, scheme);
+    QFETCH(int, region);
+    QFETCH(QString, macro);
+
+    standin::settingsStore()->setText(gesturetest::section(), QStringLiteral("ActiveScheme"), QString::number(scheme));
+    showRing(region, scheme);
+    QVERIFY(overlay()->isVisible());
+    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, scheme));
+    QVERIFY(!overlay()->isVisible());
+    QVERIFY(overlay()->m_accepted);
+
+    // Still holding the button, the user moves on in the view.
+    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, scheme, 90));
+    QCOMPARE(m_tracker->m_pendingCommand.toQString(), macro);
+    QVERIFY(!m_tracker->m_tracking);
+    // The release that went to the overlay is the host's to forget.
+    QVERIFY(!m_document->GetInputPointManager()->IsGestureButtonDown());
+
+    m_mouse->release();
+    QCOMPARE(standin::contextMenuCount(), 0);
+    QCOMPARE(m_tracker->m_pendingCommand.toQString(), macro);
+}
+
+void tst_GestureTracker::outcomeCollectedOnNextPress()
+{
+    // A flick: the first offset the ring sees is already past its inner circle.
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    m_mouse->moveTo(pressPoint + QPoint(80, 0));
+    QVERIFY(overlay()->isVisible());
+    QVERIFY(overlay()->m_committed);
+    m_mouse->release();
+    QVERIFY(!overlay()->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(m_tracker->m_pendingCommand.isEmpty());
+
+    const QPoint nextPress(120, 100);
+    m_mouse->press(nextPress);
+    QCOMPARE(m_tracker->m_pendingCommand.toQString(), QStringLiteral("^C^C_ERASE"));
+    QCOMPARE(m_tracker->m_startPoint, nextPress);
+    QVERIFY(!m_tracker->m_tracking);
+
+    // That press starts no gesture.
+    m_mouse->moveTo(nextPress + QPoint(40, 0));
+    m_mouse->moveTo(nextPress + QPoint(50, 0));
+    QVERIFY(!overlay()->m_armed);
+    QVERIFY(!overlay()->isVisible());
+}
+
+QTEST_MAIN(tst_GestureTracker)
+#include "tst_gesturetracker.moc"
