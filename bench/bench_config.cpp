@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Benchmark: what one showing of the overlay costs in K2GestureConfig::overlayContent()
 // for generated catalogues of growing size, and where that time goes.
+#include "BenchUtil.h"
 #include "config/K2GestureConfig.h"
 #include "config/K2GestureSettings.h"
 #include "host/CFxSystemServices.h"
@@ -144,21 +145,14 @@ void measure(int commandCount, const QString &settingsFile)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath(QStringLiteral("fallback")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, folder.filePath(QStringLiteral("fallback")));
+    bench::isolateSettings(folder);
 
     std::printf("K2GestureConfig::overlayContent(), microseconds per call (commands with SVG icons)\n");
     std::printf("%6s  %-6s %10s %10s | %9s %9s %9s %9s | %9s\n", "cmds", "store", "first", "per call",
                 "catalogue", "menus", "14 keys", "restrict", "host walk");
     // Sizes can be given on the command line; by default 150, 1,000 and 5,000 commands.
-    QList<int> counts;
-    for (const QString &argument : app.arguments().mid(1))
-        counts << argument.toInt();
-    if (counts.isEmpty())
-        counts = {150, 1000, 5000};
-    for (int count : counts) {
+    for (int count : bench::commandCounts(app.arguments(), {150, 1000, 5000})) {
         measure(count, QString());
         measure(count, folder.filePath(QStringLiteral("profile/settings.ini")));
     }

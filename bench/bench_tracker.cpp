@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Benchmark of the gesture tracker: what one input event costs it, and how long the ring
 // takes to appear once a drag has become a gesture, for catalogues of growing size.
+#include "BenchUtil.h"
 #include "config/K2GestureConfig.h"
 #include "host/CFxInputPointManager.h"
 #include "overlay/K2DonutDialogTLStyleImpl.h"
@@ -234,22 +235,15 @@ void measureShowLatency(int commandCount)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath(QStringLiteral("fallback")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, folder.filePath(QStringLiteral("fallback")));
+    bench::isolateSettings(folder);
 
     measureEventCost();
 
     std::printf("\nFrom the move that crosses 20 px to the ring on screen (median of 15 gestures)\n");
     std::printf("  %6s  %12s %12s | %10s %12s %12s\n", "cmds", "1st shown", "1st painted", "arm", "shown",
                 "painted");
-    QList<int> counts;
-    for (const QString &argument : app.arguments().mid(1))
-        counts << argument.toInt();
-    if (counts.isEmpty())
-        counts = {150, 1000};
-    for (int count : counts)
+    for (int count : bench::commandCounts(app.arguments(), {150, 1000}))
         measureShowLatency(count);
     std::printf("arm: the crossing move (places and arms the ring); shown: until the next move has shown it\n"
                 "(catalogue and settings reloaded); painted: until its first paint. The first gesture also\n"

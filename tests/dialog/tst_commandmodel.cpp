@@ -6,7 +6,7 @@
 #include "dialog/K2DonutDialogManager.h"
 #include "host/CFxUtils.h"
 
-#include "DialogTestHost.h"
+#include "DialogUnderTest.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -20,6 +20,8 @@
 
 using Regions = QVector<QPair<int, int>>;   // (region4, region8) per entry
 Q_DECLARE_METATYPE(Regions)
+
+using dialogtest::DialogUnderTest;
 
 namespace {
 
@@ -50,37 +52,6 @@ class ProbeProxy : public K2CommandRZSortFilterProxyModel
 public:
     using K2CommandRZSortFilterProxyModel::filterAcceptsRow;
     using K2CommandRZSortFilterProxyModel::lessThan;
-};
-
-// A dialog over the test catalogue, with its table's model and proxy at hand.
-struct DialogUnderTest
-{
-    explicit DialogUnderTest(bool openedInSheet = false) : dialog(nullptr, false, openedInSheet)
-    {
-        view = dialog.findChild<QTableView *>(QStringLiteral("command_tableView"));
-        proxy = qobject_cast<K2CommandRZSortFilterProxyModel *>(view->model());
-        model = qobject_cast<K2CommandRZModel *>(proxy->sourceModel());
-    }
-    template <class T> T *child(const char *name) const
-    {
-        return dialog.findChild<T *>(QString::fromLatin1(name));
-    }
-    int row(const char *id) const { return dialogtest::rowOfId(model->entries(), QString::fromLatin1(id)); }
-    const K2CommandInfo &entry(const char *id) const { return model->entries().at(row(id)); }
-    QModelIndex selectIndex(const char *id) const { return model->index(row(id), K2CommandRZModel::SelectColumn); }
-    QStringList shownCaptions() const
-    {
-        QStringList captions;
-        for (int r = 0; r < proxy->rowCount(); ++r)
-            captions << proxy->index(r, K2CommandRZModel::CommandColumn).data().toString();
-        return captions;
-    }
-    QPushButton *resetButton() const { return child<QPushButton>("reset_pushButton"); }
-
-    K2DonutDialogManager dialog;
-    QTableView *view = nullptr;
-    K2CommandRZSortFilterProxyModel *proxy = nullptr;
-    K2CommandRZModel *model = nullptr;
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "dialog/K2DonutDialogManager.h"
 #include "host/CFxUtils.h"
 
-#include "DialogTestHost.h"
+#include "DialogUnderTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +22,8 @@
 
 using Settings = QMap<QString, QString>;
 Q_DECLARE_METATYPE(Settings)
+
+using dialogtest::DialogUnderTest;
 
 namespace {
 
@@ -59,57 +61,6 @@ const char *const kWorkingControls[] = {"category_comboBox", "search_lineEdit", 
                                         "four_radioButton",  "eight_radioButton", "print_pushButton",
                                         "reset_pushButton",  "command_tableView"};
 
-struct DialogUnderTest
-{
-    explicit DialogUnderTest(bool openedInSheet = false) : dialog(nullptr, false, openedInSheet)
-    {
-        view = child<QTableView>("command_tableView");
-        proxy = qobject_cast<K2CommandRZSortFilterProxyModel *>(view->model());
-        model = qobject_cast<K2CommandRZModel *>(proxy->sourceModel());
-    }
-    template <class T> T *child(const char *name) const { return dialog.findChild<T *>(QString::fromLatin1(name)); }
-    QWidget *widget(const char *name) const { return child<QWidget>(name); }
-    int row(const char *id) const { return dialogtest::rowOfId(model->entries(), QString::fromLatin1(id)); }
-    const K2CommandInfo &entry(const char *id) const { return model->entries().at(row(id)); }
-    QModelIndex shownIndex(const char *id, int column) const
-    {
-        return proxy->mapFromSource(model->index(row(id), column));
-    }
-    void press(const char *id, int column = 2, Qt::KeyboardModifiers modifiers = {})
-    {
-        const QPoint centre = view->visualRect(shownIndex(id, column)).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, centre);
-    }
-    QComboBox *openEditor() const
-    {
-        // Released editors are hidden before they go.
-        for (QComboBox *combo : view->viewport()->findChildren<QComboBox *>()) {
-            if (!combo->isHidden())
-                return combo;
-        }
-        return nullptr;
-    }
-    // Chooses region in the open editor of the row, as a click in its list does.
-    void choose(const char *id, int region)
-    {
-        if (!openEditor() || openEditor()->geometry() != view->visualRect(shownIndex(id, 3)))
-            view->edit(shownIndex(id, 3));
-        QComboBox *combo = openEditor();
-        QVERIFY(combo);
-        combo->setCurrentIndex(region);
-        emit combo->activated(region);
-    }
-    QPushButton *button(QDialogButtonBox::StandardButton which) const
-    {
-        return child<QDialogButtonBox>("buttonBox")->button(which);
-    }
-    QString description() const { return child<QLabel>("description_label")->text(); }
-
-    K2DonutDialogManager dialog;
-    QTableView *view = nullptr;
-    K2CommandRZSortFilterProxyModel *proxy = nullptr;
-    K2CommandRZModel *model = nullptr;
-};
 
 // Runs the dialog modally; actions run inside its event loop.
 int execWith(K2DonutDialogManager &dialog, const std::function<void()> &actions)

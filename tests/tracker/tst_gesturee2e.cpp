@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Gestures from end to end through the module file the host loads: a right-button drag in
 // a drawing view shows the ring and runs the picked region's command.
+#include "DrawingViewFixture.h"
 #include "GestureTestHost.h"
 
 #include "standin/Document.h"
@@ -83,19 +84,14 @@ void tst_GestureEndToEnd::init()
 {
     standin::reset();
     gesturetest::assignGestureMacros(gesturetest::eightMacros(), gesturetest::fourMacros());
-    standin::mainWindow()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(standin::mainWindow()));
-    m_document = standin::openDocument(QStringLiteral("Drawing1"));
-    m_view = standin::viewWidget(m_document);
-    QCoreApplication::processEvents();
+    QVERIFY(gesturetest::openDrawingView(m_document, m_view));
     m_mouse = std::make_unique<ViewMouse>(m_view);
     load();
 }
 
 void tst_GestureEndToEnd::cleanup()
 {
-    while (QWidget *popup = QApplication::activePopupWidget())
-        popup->close();
+    gesturetest::closeContextMenus();
     m_mouse.reset();
     m_loader.unload();
 }

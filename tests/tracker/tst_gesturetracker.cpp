@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Tests of the mouse gesture tracker: when a drag becomes a gesture, where the ring goes,
 // and what the tracker keeps when the ring has finished.
+#include "DrawingViewFixture.h"
 #include "GestureTestHost.h"
 
 #include "config/K2GestureConfig.h"
@@ -128,7 +129,6 @@ private:
     K2DonutDialogTLStyleImpl *overlay() const { return m_tracker->m_overlay.data(); }
     // Press, then drag out along the middle of region until the ring shows.
     void showRing(int region, int count);
-    static void closeContextMenus();
 
     std::unique_ptr<K2MouseGestureTracker> m_tracker;
     std::unique_ptr<InputForwarder> m_forwarder;
@@ -147,14 +147,9 @@ void tst_GestureTracker::setUpHost()
     standin::reset();
     gesturetest::assignGestureMacros(gesturetest::eightMacros(), gesturetest::fourMacros());
     K2GestureConfig::instance()->reload();
-    standin::mainWindow()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(standin::mainWindow()));
-    m_document = standin::openDocument(QStringLiteral("Drawing1"));
-    m_view = standin::viewWidget(m_document);
+    QVERIFY(gesturetest::openDrawingView(m_document, m_view));
     attach(m_document);
     m_mouse = std::make_unique<ViewMouse>(m_view);
-    // Let the drawing tabs lay the new view out before positions are taken from it.
-    QCoreApplication::processEvents();
 }
 
 void tst_GestureTracker::init()
@@ -166,7 +161,7 @@ void tst_GestureTracker::init()
 
 void tst_GestureTracker::cleanup()
 {
-    closeContextMenus();
+    gesturetest::closeContextMenus();
     m_mouse.reset();
     for (standin::Document *document : standin::documents()) {
         if (CFxInputPointManager *input = document->GetInputPointManager())
@@ -187,12 +182,6 @@ void tst_GestureTracker::showRing(int region, int count)
     m_mouse->press(pressPoint);
     m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 25));
     m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 30));
-}
-
-void tst_GestureTracker::closeContextMenus()
-{
-    while (QWidget *popup = QApplication::activePopupWidget())
-        popup->close();
 }
 
 void tst_GestureTracker::answersForItsHostBase()
@@ -402,7 +391,7 @@ void tst_GestureTracker::newPressRestartsTracking()
     m_mouse->press(pressPoint);
     m_mouse->moveTo(pressPoint + QPoint(10, 0));
     m_mouse->release();
-    closeContextMenus();
+    gesturetest::closeContextMenus();
 
     // 21 pixels from the new press, 1 from the old one.
     const QPoint newPress = pressPoint - QPoint(20, 0);

@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Tests of the stand-in's drawing-view input: what its input-point manager tells trackers
 // about each mouse event, and when the view's context menu opens.
+#include "DrawingViewFixture.h"
 #include "GestureTestHost.h"
 
 #include "host/CFxInputPointManager.h"
@@ -110,19 +111,14 @@ void tst_ViewInput::initTestCase()
 void tst_ViewInput::init()
 {
     standin::reset();
-    standin::mainWindow()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(standin::mainWindow()));
-    m_document = standin::openDocument(QStringLiteral("Drawing1"));
-    m_view = standin::viewWidget(m_document);
-    QCoreApplication::processEvents();
+    QVERIFY(gesturetest::openDrawingView(m_document, m_view));
     m_mouse = std::make_unique<ViewMouse>(m_view);
     m_log.clear();
 }
 
 void tst_ViewInput::cleanup()
 {
-    while (QWidget *popup = QApplication::activePopupWidget())
-        popup->close();
+    gesturetest::closeContextMenus();
     m_mouse.reset();
     for (const auto &tracker : m_trackers)
         m_document->GetInputPointManager()->RemoveTracker(tracker.get());
