@@ -319,8 +319,8 @@ void tst_DonutPainting::iconDrawnAtItsOwnSize()
 {
     QFETCH(QVariant, content);
     QFETCH(int, drawnSide);
-    QVector<RegionContent> contents(4, RegionContent{1, QString()});
-    contents[3] = {0, content};
+    QVector<RegionContent> contents(3, RegionContent{1, QString()});
+    contents.append(RegionContent{0, content});
     setRegions(4, 0, contents);
 
     const QImage image = render();
