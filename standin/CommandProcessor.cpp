@@ -17,6 +17,24 @@
 
 namespace standin {
 
+namespace {
+int nameStart(const QString &text)
+{
+    int start = 0;
+    while (start < text.size() && QStringLiteral("_.'").contains(text.at(start)))
+        ++start;
+    return start;
+}
+
+int nameEnd(const QString &text, int start)
+{
+    int end = start;
+    while (end < text.size() && !text.at(end).isSpace() && text.at(end) != QLatin1Char(';'))
+        ++end;
+    return end;
+}
+}
+
 CommandLine CommandLine::parse(const QString &text)
 {
     CommandLine line;
@@ -26,15 +44,18 @@ CommandLine CommandLine::parse(const QString &text)
         ++line.cancels;
     }
     line.echo = rest.trimmed();
-    int start = 0;
-    while (start < line.echo.size() && QStringLiteral("_.'").contains(line.echo.at(start)))
-        ++start;
-    int end = start;
-    while (end < line.echo.size() && !line.echo.at(end).isSpace() && line.echo.at(end) != QLatin1Char(';'))
-        ++end;
+    const int start = nameStart(line.echo);
+    const int end = nameEnd(line.echo, start);
     line.name = line.echo.mid(start, end - start).toUpper();
     line.input = line.echo.mid(end + 1);
     return line;
+}
+
+QString CommandLine::nameOf(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    const int start = nameStart(trimmed);
+    return trimmed.mid(start, nameEnd(trimmed, start) - start).toUpper();
 }
 
 OdRxObjectPtr CommandProcessor::execute(const CFxString &text, const CFxSystemServices::CFxExpressionParserData &data)

@@ -17,6 +17,9 @@ namespace standin {
 struct CommandLine
 {
     static CommandLine parse(const QString &text);
+    // The command a text names: upper case, without "_", "." and "'" modifiers, up to
+    // the first blank or ";". Leading "^C" cancels are not removed.
+    static QString nameOf(const QString &text);
 
     int cancels = 0;   // leading "^C"
     QString name;      // upper case, without the "_", "." and "'" modifiers

@@ -39,11 +39,6 @@ void setPresent(Link link, bool present)
     HostState::get().setPresent(link, present);
 }
 
-bool isPresent(Link link)
-{
-    return HostState::get().isPresent(link);
-}
-
 void setModuleDisabled(bool disabled)
 {
     HostState::get().gate->moduleDisabled = disabled;
@@ -197,19 +192,10 @@ QList<ShownMessage> shownMessages()
 
 void setRestriction(const QString &command, int mode)
 {
-    QString word = command.trimmed().toUpper();
-    while (word.startsWith(QLatin1Char('_')))
-        word.remove(0, 1);
+    const QString word = CommandLine::nameOf(command);
     HostState &state = HostState::get();
     state.explicitRestrictions.insert(word, mode);
     state.restrictionTable.insert(word, mode);
-}
-
-void clearRestrictions()
-{
-    HostState &state = HostState::get();
-    state.explicitRestrictions.clear();
-    state.restrictionTable.clear();
 }
 
 int setRestrictedCommandsCalls()

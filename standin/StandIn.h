@@ -44,7 +44,6 @@ enum class Link {
     CurrentProfile,   // profile manager -> GetCurrentProfile(): the settings store
 };
 STANDIN_API void setPresent(Link link, bool present);
-STANDIN_API bool isPresent(Link link);
 
 STANDIN_API void setModuleDisabled(bool disabled);
 STANDIN_API QMainWindow *mainWindow();
@@ -105,7 +104,6 @@ STANDIN_API QList<ShownMessage> shownMessages();
 // ---- Restrictions and the block editor ---------------------------------------
 // Commands are named as typed, without "^C^C" (e.g. "_BEDIT" or "BEDIT").
 STANDIN_API void setRestriction(const QString &command, int mode);
-STANDIN_API void clearRestrictions();
 STANDIN_API int setRestrictedCommandsCalls();
 STANDIN_API void setCustomBlockCommand(bool answer);
 

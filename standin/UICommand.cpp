@@ -2,6 +2,8 @@
 // One command of the stand-in host's user interface.
 #include "standin/UICommand.h"
 
+#include "standin/CommandProcessor.h"
+
 #include "standin/StandIn.h"
 
 #include <QFileInfo>
@@ -46,16 +48,7 @@ bool UICommand::IsExcluded() const
 
 QString UICommand::commandWord() const
 {
-    QString word = m_macro;
-    while (word.startsWith(QLatin1String("^C")))
-        word.remove(0, 2);
-    int start = 0;
-    while (start < word.size() && QString::fromLatin1("_.'").contains(word.at(start)))
-        ++start;
-    int end = start;
-    while (end < word.size() && !word.at(end).isSpace() && word.at(end) != QLatin1Char(';'))
-        ++end;
-    return word.mid(start, end - start).toUpper();
+    return CommandLine::parse(m_macro).name;
 }
 
 void UICommand::setIconFiles(const QString &light, const QString &dark)

@@ -3,20 +3,12 @@
 #include "host/CFxUtils.h"
 
 #include "standin/Catalogue.h"
+#include "standin/CommandProcessor.h"
 #include "standin/HostState.h"
 
 #include <QFileInfo>
 
 namespace {
-// "_BEDIT x" and "bedit" both name BEDIT. The table knows command names only: a menu
-// macro's "^C^C" is the caller's to remove.
-QString commandWord(const QString &command)
-{
-    QString word = command.trimmed().section(QLatin1Char(' '), 0, 0);
-    while (word.startsWith(QLatin1Char('_')) || word.startsWith(QLatin1Char('.')))
-        word.remove(0, 1);
-    return word.toUpper();
-}
 
 class CustBlockUtils : public CFxCustBlockUtils
 {
@@ -31,7 +23,9 @@ public:
 bool CFxUtils::IsRestrictedCommand(const CFxString &command, CommandMode &mode)
 {
     const auto &table = standin::HostState::get().restrictionTable;
-    const auto found = table.constFind(commandWord(command.toQString()));
+    // "_BEDIT x" and "bedit" both name BEDIT. The table knows command names only: a
+    // menu macro's "^C^C" is the caller's to remove.
+    const auto found = table.constFind(standin::CommandLine::nameOf(command.toQString()));
     if (found == table.constEnd() || found.value() == kCommandAnywhere)
         return false;
     mode = CommandMode(found.value());
