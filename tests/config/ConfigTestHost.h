@@ -11,6 +11,7 @@
 #include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
+#include "tests/support/TestSupport.h"
 
 #include <QColor>
 #include <QIcon>
@@ -22,25 +23,9 @@
 
 namespace configtest {
 
-inline QString section()
-{
-    return QStringLiteral("Strokewheel");
-}
-
-inline QStringList allKeys()
-{
-    return {QStringLiteral("EnableMouseGesture"), QStringLiteral("ActiveScheme"), QStringLiteral("41"),
-            QStringLiteral("42"), QStringLiteral("43"), QStringLiteral("44"), QStringLiteral("81"),
-            QStringLiteral("82"), QStringLiteral("83"), QStringLiteral("84"), QStringLiteral("85"),
-            QStringLiteral("86"), QStringLiteral("87"), QStringLiteral("88")};
-}
-
-inline QIcon solidIcon(const QColor &colour = Qt::darkCyan)
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(colour);
-    return QIcon(pixmap);
-}
+using testsupport::allKeys;
+using testsupport::section;
+using testsupport::solidIcon;
 
 // ---- host settings store -----------------------------------------------------
 inline bool stored(const QString &key)
@@ -116,7 +101,7 @@ inline standin::UICommand *addCommand(standin::CommandGroup *group, const Entry 
     standin::UICommand *command = standin::catalogue()->addCommand(
         QString::fromLatin1(entry.id), QString::fromLatin1(entry.macro), caption, caption + QStringLiteral(" help"));
     if (entry.withIcon)
-        command->setIcon(solidIcon());
+        command->setIcon(solidIcon(Qt::darkCyan));
     group->add(command);
     return command;
 }

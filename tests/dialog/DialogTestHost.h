@@ -10,6 +10,7 @@
 #include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
+#include "tests/support/TestSupport.h"
 
 #include <QColor>
 #include <QHash>
@@ -60,12 +61,7 @@ inline QString helpTextOf(const QString &caption)
     return QStringLiteral("Runs ") + caption + QLatin1Char('.');
 }
 
-inline QIcon solidIcon(const QColor &colour)
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(colour);
-    return QIcon(pixmap);
-}
+using testsupport::solidIcon;
 
 // Fills the stand-in's catalogue with testCommands() plus extra generated commands
 // ("Command 0001", ... under menu "&Generated"), then loads the configuration.

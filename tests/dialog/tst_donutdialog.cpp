@@ -27,20 +27,10 @@ using dialogtest::DialogUnderTest;
 
 namespace {
 
-const QStringList &allKeys()
-{
-    static const QStringList keys = {
-        QStringLiteral("EnableMouseGesture"), QStringLiteral("ActiveScheme"), QStringLiteral("41"),
-        QStringLiteral("42"), QStringLiteral("43"), QStringLiteral("44"), QStringLiteral("81"),
-        QStringLiteral("82"), QStringLiteral("83"), QStringLiteral("84"), QStringLiteral("85"),
-        QStringLiteral("86"), QStringLiteral("87"), QStringLiteral("88")};
-    return keys;
-}
-
 Settings storedSettings()
 {
     Settings settings;
-    for (const QString &key : allKeys())
+    for (const QString &key : testsupport::allKeys())
         settings.insert(key, dialogtest::storedValue(key));
     return settings;
 }

@@ -5,6 +5,7 @@
 #include "overlay/K2DonutLayout.h"
 #include "overlay/TextOfWidth.h"
 #include "standin/StandIn.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -30,12 +31,7 @@ QPoint itemPoint(int count, int index)
     return (QPointF(Centre) + K2DonutLayout::itemCentre(250, count, index, 1.0)).toPoint();
 }
 
-QIcon solidIcon(const QColor &colour, int side)
-{
-    QPixmap pixmap(side, side);
-    pixmap.fill(colour);
-    return QIcon(pixmap);
-}
+using testsupport::solidIcon;
 
 QColor regionColour(int index)
 {

@@ -7,6 +7,7 @@
 #include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
+#include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -69,10 +70,7 @@ private:
     Qt::MouseButtons m_buttons;
 };
 
-inline QString section()
-{
-    return QStringLiteral("Strokewheel");
-}
+using testsupport::section;
 
 // Gives the regions of both schemes commands with the given macros (an empty macro leaves
 // its region without a command) and stores the assignment with gestures on and scheme.
