@@ -11,6 +11,7 @@ packages=(
     fonts-wine fonts-dejavu-core                       # Tahoma metrics for the overlay's labels
     poppler-utils                                      # pdftotext: the printed list is read back
     xvfb xauth xdotool                                 # a real X server for the display tests
+    ccache                                             # cheap rebuilds in fresh build folders
     qttranslations5-l10n                               # Qt's own texts (dialog buttons) for --lang
 )
 
