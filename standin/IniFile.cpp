@@ -64,18 +64,16 @@ int IniFile::unescapedIndexOf(const QString &text, QChar c)
     return -1;
 }
 
-QByteArray IniFile::format(const Sections &sections)
+struct IniFile::Line
 {
-    QString text = QString::fromLatin1("; Strokewheel stand-in host: settings of one profile\n");
-    for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
-        text += QLatin1String("\n[") + escaped(section.key(), true) + QLatin1String("]\n");
-        for (auto value = section->cbegin(); value != section->cend(); ++value)
-            text += escaped(value.key(), true) + QLatin1Char('=') + escaped(value.value(), false) + QLatin1Char('\n');
-    }
-    return text.toUtf8();
-}
+    QString text;      // without its line end
+    bool isValue = false;
+    QString section;   // the section the line belongs to
+    QString key;
+    QString value;
+};
 
-bool IniFile::parse(const QByteArray &data, Sections *sections, QString *error)
+bool IniFile::split(const QByteArray &data, QVector<Line> *lines, QString *lineEnd, QString *error)
 {
     QTextCodec::ConverterState state;
     const QString text = QTextCodec::codecForName("UTF-8")->toUnicode(data.constData(), data.size(), &state);
@@ -83,40 +81,115 @@ bool IniFile::parse(const QByteArray &data, Sections *sections, QString *error)
         *error = QString::fromLatin1("not UTF-8 text");
         return false;
     }
-    Sections result;
+    // New lines follow the file's first line end; a fresh file uses LF.
+    *lineEnd = QString::fromLatin1("\n");
+    QStringList texts;
+    int begin = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        const bool crlf = c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n');
+        if (texts.isEmpty())
+            *lineEnd = crlf ? QString::fromLatin1("\r\n") : QString(c);
+        texts << text.mid(begin, i - begin);
+        i += crlf ? 1 : 0;
+        begin = i + 1;
+    }
+    if (begin < text.size())
+        texts << text.mid(begin);
+
     QString current;
     bool inSection = false;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int n = 0; n < lines.size(); ++n) {
-        QString line = lines.at(n);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    for (int n = 0; n < texts.size(); ++n) {
+        Line line;
+        line.text = texts.at(n);
         const auto fail = [&](const char *reason) {
             *error = QString::fromLatin1("line %1: %2").arg(n + 1).arg(QLatin1String(reason));
             return false;
         };
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            const int close = unescapedIndexOf(line, QLatin1Char(']'));
-            if (close != line.size() - 1 || !unescape(line.mid(1, close - 1), &current))
+        const QString &t = line.text;
+        if (t.startsWith(QLatin1Char('['))) {
+            const int close = unescapedIndexOf(t, QLatin1Char(']'));
+            if (close != t.size() - 1 || !unescape(t.mid(1, close - 1), &current))
                 return fail("malformed section header");
             inSection = true;
-            result[current];
-            continue;
+        } else if (!t.isEmpty() && !t.startsWith(QLatin1Char(';')) && !t.startsWith(QLatin1Char('#'))) {
+            const int equals = unescapedIndexOf(t, QLatin1Char('='));
+            if (equals < 0)
+                return fail("expected key=value");
+            if (!inSection)
+                return fail("value outside a section");
+            if (!unescape(t.left(equals), &line.key) || !unescape(t.mid(equals + 1), &line.value))
+                return fail("unknown escape sequence");
+            line.isValue = true;
         }
-        const int equals = unescapedIndexOf(line, QLatin1Char('='));
-        if (equals < 0)
-            return fail("expected key=value");
-        if (!inSection)
-            return fail("value outside a section");
-        QString key;
-        QString value;
-        if (!unescape(line.left(equals), &key) || !unescape(line.mid(equals + 1), &value))
-            return fail("unknown escape sequence");
-        result[current][key] = value;
+        line.section = current;
+        lines->append(line);
+    }
+    return true;
+}
+
+bool IniFile::parse(const QByteArray &data, Sections *sections, QString *error)
+{
+    QVector<Line> lines;
+    QString lineEnd;
+    if (!split(data, &lines, &lineEnd, error))
+        return false;
+    Sections result;
+    for (const Line &line : qAsConst(lines)) {
+        if (line.isValue)
+            result[line.section][line.key] = line.value;
+        else if (line.text.startsWith(QLatin1Char('[')))
+            result[line.section];
     }
     *sections = result;
+    return true;
+}
+
+bool IniFile::apply(const QByteArray &data, const QVector<Change> &changes, QByteArray *result, QString *error)
+{
+    QVector<Line> lines;
+    QString lineEnd;
+    if (!split(data, &lines, &lineEnd, error))
+        return false;
+    if (lines.isEmpty())
+        lines.append({QString::fromLatin1("; Strokewheel stand-in host: settings of one profile"), false, {}, {}, {}});
+    for (const Change &change : changes) {
+        Line entry{escaped(change.key, true) + QLatin1Char('=') + escaped(change.value, false), true,
+                   change.section, change.key, change.value};
+        int last = -1;      // the section's last value or header
+        bool done = false;
+        for (int i = lines.size() - 1; i >= 0; --i) {
+            Line &line = lines[i];
+            if (line.section != change.section || (!line.isValue && !line.text.startsWith(QLatin1Char('['))))
+                continue;
+            if (last < 0)
+                last = i;
+            if (!line.isValue || line.key != change.key)
+                continue;
+            if (change.remove) {
+                lines.remove(i);
+                --last;
+            } else if (!done) {
+                line = entry;   // the last occurrence is the one read
+                done = true;
+            }
+        }
+        if (change.remove || done)
+            continue;
+        if (last < 0) {
+            lines.append({QString(), false, {}, {}, {}});
+            lines.append({QLatin1Char('[') + escaped(change.section, true) + QLatin1Char(']'), false, change.section,
+                          {}, {}});
+            last = lines.size() - 1;
+        }
+        lines.insert(last + 1, entry);
+    }
+    QString text;
+    for (const Line &line : qAsConst(lines))
+        text += line.text + lineEnd;
+    *result = text.toUtf8();
     return true;
 }
 

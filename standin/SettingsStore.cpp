@@ -5,9 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace standin {
 
@@ -23,15 +29,91 @@ OdString toOd(const QString &text)
     return OdString(text.toStdWString().c_str());
 }
 
-void report(const QString &message)
+QString systemError()
 {
-    std::fprintf(stderr, "strokewheel-host: %s\n", qUtf8Printable(message));
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool readFile(const QString &path, QByteArray *data, QString *reason)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        data->clear();
+        return true;
+    }
+    if (!QFileInfo(path).isFile()) {
+        *reason = QStringLiteral("not a regular file");
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    *data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+// A complete new file renamed over the old one, on disk before the rename: a full disk, a
+// crash or kill -9 leave either the old file or the new one, never a part.
+bool writeDurably(const QString &path, const QByteArray &data, QString *reason)
+{
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        *reason = systemError();
+        return false;
+    }
+    struct stat old;
+    const mode_t mode = ::stat(QFile::encodeName(path).constData(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const char *next = data.constData();
+    qint64 left = data.size();
+    bool ok = ::fchmod(fd, mode) == 0;
+    while (ok && left > 0) {
+        const ssize_t written = ::write(fd, next, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        ok = written > 0;
+        next += ok ? written : 0;
+        left -= ok ? written : 0;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    if (ok)
+        ok = ::close(fd) == 0;
+    else
+        *reason = systemError(), ::close(fd);
+    if (ok && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        ok = false;
+    if (!ok) {
+        if (reason->isEmpty())
+            *reason = systemError();
+        ::unlink(temporary.constData());
+        return false;
+    }
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return true;
 }
 
 } // namespace
 
-SettingsStore::SettingsStore() = default;
-SettingsStore::~SettingsStore() = default;
+SettingsStore::SettingsStore()
+{
+    m_flushTimer.setSingleShot(true);
+    m_flushTimer.setInterval(0);
+    QObject::connect(&m_flushTimer, &QTimer::timeout, [this] { flush(); });
+}
+
+SettingsStore::~SettingsStore()
+{
+    flush();
+}
 
 OdString SettingsStore::GetName() const
 {
@@ -62,6 +144,7 @@ void SettingsStore::setFile(const QString &path)
 {
     m_file = path;
     m_sections.clear();
+    m_pending.clear();
     m_loaded = path.isEmpty();
     m_fileReadable = true;
     m_lastWriteFailed = false;
@@ -72,46 +155,56 @@ QString SettingsStore::file() const
     return m_file;
 }
 
+void SettingsStore::holdWrites(bool hold)
+{
+    m_writesHeld = hold;
+}
+
+void SettingsStore::setProblemHandler(const ProblemHandler &handler)
+{
+    m_problemHandler = handler;
+}
+
+void SettingsStore::report(bool *reported, const QString &message) const
+{
+    if (*reported)
+        return;
+    *reported = true;
+    if (m_problemHandler)
+        m_problemHandler(message);
+    else
+        std::fprintf(stderr, "strokewheel-host: %s\n", qUtf8Printable(message));
+}
+
 bool SettingsStore::load(QString *error)
 {
     m_loaded = true;
     m_fileReadable = true;
     if (m_file.isEmpty())
         return true;
-    if (!QFileInfo::exists(m_file)) {
-        m_sections.clear();
-        return true;
-    }
-
-    IniFile::Sections sections;
+    QByteArray data;
     QString reason;
-    QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly))
-        reason = file.errorString();
-    else
-        IniFile::parse(file.readAll(), &sections, &reason);
-    if (reason.isEmpty()) {
+    IniFile::Sections sections;
+    if (readFile(m_file, &data, &reason) && IniFile::parse(data, &sections, &reason)) {
         m_sections = sections;
+        m_readFailureReported = false;
         return true;
     }
-
     // What is in memory stays; the file is left alone for the user to repair.
     m_fileReadable = false;
-    const QString message = QString::fromLatin1("cannot read the settings file %1 (%2); settings stay in memory")
+    const QString message = QStringLiteral("Cannot read the settings file \"%1\" (%2). Settings are kept "
+                                           "in memory and will not be saved.")
                                 .arg(QDir::toNativeSeparators(m_file), reason);
     if (error)
         *error = message;
-    if (!m_readFailureReported) {
-        m_readFailureReported = true;
-        report(message);
-    }
+    report(&m_readFailureReported, message);
     return false;
 }
 
 bool SettingsStore::isPersistent() const
 {
     ensureLoaded();
-    return !m_file.isEmpty() && m_fileReadable && !m_lastWriteFailed;
+    return !m_file.isEmpty() && m_fileReadable && !m_lastWriteFailed && !m_writesHeld;
 }
 
 void SettingsStore::ensureLoaded() const
@@ -140,10 +233,10 @@ void SettingsStore::setText(const QString &section, const QString &key, const QS
     auto &values = m_sections[section];
     const auto found = values.constFind(key);
     // The module rewrites every key on every load; unchanged values cost no file write.
-    if (found != values.constEnd() && found.value() == value && !m_lastWriteFailed)
+    if (found != values.constEnd() && found.value() == value)
         return;
     values.insert(key, value);
-    write();
+    change({section, key, value, false});
 }
 
 void SettingsStore::remove(const QString &section, const QString &key)
@@ -154,7 +247,15 @@ void SettingsStore::remove(const QString &section, const QString &key)
         return;
     if (found->isEmpty())
         m_sections.erase(found);
-    write();
+    change({section, key, QString(), true});
+}
+
+void SettingsStore::clear()
+{
+    for (const QString &section : sections()) {
+        for (const QString &key : keys(section))
+            remove(section, key);
+    }
 }
 
 QStringList SettingsStore::sections() const
@@ -169,32 +270,50 @@ QStringList SettingsStore::keys(const QString &section) const
     return m_sections.value(section).keys();
 }
 
-void SettingsStore::clear()
+void SettingsStore::change(const IniFile::Change &change)
 {
-    m_loaded = true;
-    m_sections.clear();
-    write();
+    if (m_file.isEmpty())
+        return;
+    m_pending.append(change);
+    if (!m_flushTimer.isActive())
+        m_flushTimer.start();
 }
 
-void SettingsStore::write()
+bool SettingsStore::flush()
 {
+    m_flushTimer.stop();
     // A file that could not be read is not overwritten.
-    if (m_file.isEmpty() || !m_fileReadable)
-        return;
-    QSaveFile file(m_file);
+    if (m_pending.isEmpty() || m_file.isEmpty() || !m_fileReadable || m_writesHeld)
+        return m_pending.isEmpty();
+
     QString reason;
-    if (!QDir().mkpath(QFileInfo(m_file).absolutePath()))
-        reason = QString::fromLatin1("cannot create its folder");
-    else if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    else if (file.write(IniFile::format(m_sections)) < 0 || !file.commit())
-        reason = file.errorString();
+    QByteArray before;
+    QByteArray after;
+    IniFile::Sections merged;
+    const QString folder = QFileInfo(m_file).absolutePath();
+    QLockFile lock(m_file + QStringLiteral(".lock"));
+    if (!QDir().mkpath(folder))
+        reason = QStringLiteral("cannot create its folder");
+    else if (!lock.tryLock(5000))
+        reason = lock.error() == QLockFile::LockFailedError ? QStringLiteral("another program holds its lock")
+                                                            : QStringLiteral("cannot create its lock file");
+    else if (readFile(m_file, &before, &reason) && IniFile::apply(before, m_pending, &after, &reason) &&
+             (after == before || writeDurably(m_file, after, &reason)))
+        IniFile::parse(after, &merged, &reason);
+
     m_lastWriteFailed = !reason.isEmpty();
-    if (m_lastWriteFailed && !m_writeFailureReported) {
-        m_writeFailureReported = true;
-        report(QString::fromLatin1("cannot write the settings file %1 (%2); settings stay in memory")
+    if (m_lastWriteFailed) {
+        report(&m_writeFailureReported,
+               QStringLiteral("Cannot save the settings file \"%1\" (%2). Changed settings are kept in memory "
+                              "and saved when the file can be written.")
                    .arg(QDir::toNativeSeparators(m_file), reason));
+        return false;
     }
+    // What other processes wrote since is now part of this one's view.
+    m_sections = merged;
+    m_pending.clear();
+    m_writeFailureReported = false;
+    return true;
 }
 
 } // namespace standin

@@ -9,15 +9,21 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <QVector>
+
+#include <functional>
 
 namespace standin {
 
 class STANDIN_API SettingsStore : public CFxProfile
 {
 public:
+    using ProblemHandler = std::function<void(const QString &message)>;
+
     // A store in memory only.
     SettingsStore();
-    ~SettingsStore() override;
+    ~SettingsStore() override;   // flushes
 
     OdString GetName() const override;
     bool IsValueExist(const OdString &section, const OdString &key) const override;
@@ -25,16 +31,26 @@ public:
     void SetValue(const OdString &section, const OdString &key, const OdResBuf *value) override;
 
     // Binds the store to an INI file. The values in memory are dropped; the file's are read
-    // when the store is next used (a missing file is a fresh profile), and every change is
-    // written back to it at once, atomically.
+    // when the store is next used (a missing file is a fresh profile).
     void setFile(const QString &path);
     QString file() const;
     // Reads the bound file now, replacing the values in memory. A file that cannot be read
-    // or parsed replaces nothing and is never overwritten (changes then stay in memory);
-    // says so once on stderr. A store bound by setFile starts empty in that case.
+    // or parsed replaces nothing and is never overwritten (changes then stay in memory).
     bool load(QString *error = nullptr);
-    // False after a failed read or write of the bound file; always false without a file.
+    // Writes the changes made since the last write, merged under a lock into the file as
+    // it is on disk: keys this process did not change keep what other processes wrote, and
+    // every other line keeps its text. Runs by itself at the end of the event-loop turn in
+    // which the first change was made, so a burst of changes is one atomic, durable write.
+    // On failure the file stays as it was and the changes are kept for the next write.
+    bool flush();
+    // False after a failed read or write of the bound file, or while writes are held;
+    // always false without a file.
     bool isPersistent() const;
+    // While held, changes stay in memory and nothing is written.
+    void holdWrites(bool hold);
+    // Told about each failed read or write, once per kind of failure until the file works
+    // again; without a handler the message goes to stderr.
+    void setProblemHandler(const ProblemHandler &handler);
 
     // Text access for the application and the tests.
     bool contains(const QString &section, const QString &key) const;
@@ -43,20 +59,25 @@ public:
     void remove(const QString &section, const QString &key);
     QStringList sections() const;
     QStringList keys(const QString &section) const;
-    // Empties the store and its file.
+    // Removes every key.
     void clear();
 
 private:
     void ensureLoaded() const;
-    void write();
+    void change(const IniFile::Change &change);
+    void report(bool *reported, const QString &message) const;
 
     mutable IniFile::Sections m_sections;
+    QVector<IniFile::Change> m_pending;
     QString m_file;
+    QTimer m_flushTimer;
+    ProblemHandler m_problemHandler;
     mutable bool m_loaded = true;
     mutable bool m_fileReadable = true;
     mutable bool m_readFailureReported = false;
     bool m_lastWriteFailed = false;
     bool m_writeFailureReported = false;
+    bool m_writesHeld = false;
 };
 
 } // namespace standin

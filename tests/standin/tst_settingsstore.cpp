@@ -1,24 +1,64 @@
 // Strokewheel - mouse gestures for CAD drawing views.
-// Tests of the stand-in host's settings store and its INI file.
-#include "StderrCapture.h"
-
+// Tests of the stand-in host's settings store and its INI file, with real faults.
 #include "host/CFxString.h"
 #include "standin/IniFile.h"
 #include "standin/SettingsStore.h"
 
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using standin::IniFile;
 using standin::SettingsStore;
+
+namespace {
+
+const QString section = QStringLiteral("Strokewheel");
+
+QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool write(const QString &file, const QByteArray &data)
+{
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+// A second process on the same profile: "--writer FILE VALUE" writes the 14 keys and one
+// of [Host] as VALUE; with VALUE "loop" it rewrites them with a counter until killed.
+int runWriter(const QString &file, const QString &value)
+{
+    SettingsStore store;
+    store.setFile(file);
+    const bool loop = value == QLatin1String("loop");
+    for (int round = 0;; ++round) {
+        const QString text = loop ? QString::number(round) : value;
+        for (int key = 0; key < 14; ++key)
+            store.setText(section, QStringLiteral("k%1").arg(key), text);
+        store.setText(QStringLiteral("Host"), QStringLiteral("ColorScheme"), text);
+        if (!store.flush())
+            return 1;
+        if (!loop)
+            return 0;
+        if (round == 0)
+            std::fputs("ready\n", stdout), std::fflush(stdout);
+    }
+}
+
+} // namespace
 
 class tst_SettingsStore : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -26,58 +66,46 @@ private slots:
     void iniKeepsExactText();
     void iniRejectsMalformedText_data();
     void iniRejectsMalformedText();
-    void iniReadsForeignLineEndingsAndComments();
+    void editKeepsEveryOtherLine_data();
+    void editKeepsEveryOtherLine();
 
     void profileInterfaceExchangesResultBuffers();
     void valuesSurviveARestart();
     void fileIsReadWhenFirstUsed();
-    void missingFileIsAFreshProfile();
+    void burstOfChangesIsOneWriteAtTheEndOfTheTurn();
     void writesReplaceTheFileWhole();
-    void unchangedValueWritesNothing();
+    void writeMergesWhatAnotherProcessWrote();
+    void killDuringSavesLeavesACompleteFile();
     void unreadableFileIsKeptAndReportedOnce_data();
     void unreadableFileIsKeptAndReportedOnce();
-    void unwritableFileKeepsValuesAndIsReportedOnce();
+    void failedWriteKeepsTheFileAndIsReportedOnce_data();
+    void failedWriteKeepsTheFileAndIsReportedOnce();
 
 private:
     QString path(const QString &name) const { return m_folder->filePath(name); }
-    static QByteArray contents(const QString &file);
-    static void write(const QString &file, const QByteArray &data);
     std::unique_ptr<QTemporaryDir> m_folder;
+    QStringList m_problems;
+    QString m_mount;
 };
-
-void tst_SettingsStore::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_SettingsStore::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
+    m_problems.clear();
 }
 
 void tst_SettingsStore::cleanup()
 {
+    if (!m_mount.isEmpty())
+        ::umount2(qPrintable(std::exchange(m_mount, QString())), MNT_DETACH);
     m_folder->setAutoRemove(!QTest::currentTestFailed());
     m_folder.reset();
 }
 
-QByteArray tst_SettingsStore::contents(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void tst_SettingsStore::write(const QString &file, const QByteArray &data)
-{
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
 void tst_SettingsStore::iniKeepsExactText_data()
 {
-    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("sectionName");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
@@ -86,7 +114,7 @@ void tst_SettingsStore::iniKeepsExactText_data()
     QTest::newRow("blanks around the value") << "S" << "k" << "  two spaces  ";
     QTest::newRow("equals signs") << "S" << "a=b" << "=x=";
     QTest::newRow("backslashes") << "S" << "Settings\\41" << "C:\\path\\n";
-    QTest::newRow("line breaks") << "S" << "k" << "one\ntwo\r\nthree";
+    QTest::newRow("line breaks") << "S" << "k" << "one\ntwo\r\nthree\rfour";
     QTest::newRow("comment characters") << "S" << ";#key" << ";not a comment #";
     QTest::newRow("brackets") << "[Sec]tion]" << "[k]" << "[v]";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Stra\u00dfe") << QString::fromUtf8("\u03a9") << QString::fromUtf8("\u00e9\u4e2d");
@@ -96,17 +124,18 @@ void tst_SettingsStore::iniKeepsExactText_data()
 
 void tst_SettingsStore::iniKeepsExactText()
 {
-    QFETCH(QString, section);
+    QFETCH(QString, sectionName);
     QFETCH(QString, key);
     QFETCH(QString, value);
-    IniFile::Sections sections;
-    sections[section][key] = value;
-    sections[QStringLiteral("Other")][QStringLiteral("k")] = QStringLiteral("v");
-
-    IniFile::Sections read;
+    QByteArray text;
     QString error;
-    QVERIFY2(IniFile::parse(IniFile::format(sections), &read, &error), qPrintable(error));
-    QCOMPARE(read, sections);
+    QVERIFY(IniFile::apply("[Other]\nk=v\n", {{sectionName, key, value, false}}, &text, &error));
+    IniFile::Sections read;
+    QVERIFY2(IniFile::parse(text, &read, &error), qPrintable(error));
+    IniFile::Sections expected;
+    expected[sectionName][key] = value;
+    expected[QStringLiteral("Other")][QStringLiteral("k")] = QStringLiteral("v");
+    QCOMPARE(read, expected);
 }
 
 void tst_SettingsStore::iniRejectsMalformedText_data()
@@ -119,7 +148,7 @@ void tst_SettingsStore::iniRejectsMalformedText_data()
     QTest::newRow("unterminated section") << QByteArray("; c\n[S\n") << "line 2: malformed section header";
     QTest::newRow("text after the section") << QByteArray("[S] x\n") << "line 1: malformed section header";
     QTest::newRow("unknown escape") << QByteArray("[S]\nk=a\\qb\n") << "line 2: unknown escape sequence";
-    QTest::newRow("escape at the end") << QByteArray("[S]\nk=a\\\n") << "line 2: unknown escape sequence";
+    QTest::newRow("escape at the end") << QByteArray("[S]\rk=a\\\r") << "line 2: unknown escape sequence";
     QTest::newRow("not UTF-8") << QByteArray("[S]\nk=\xff\xfe\n") << "not UTF-8 text";
 }
 
@@ -133,35 +162,54 @@ void tst_SettingsStore::iniRejectsMalformedText()
     QVERIFY(!IniFile::parse(data, &read, &message));
     QCOMPARE(message, error);
     QCOMPARE(read.size(), 1);
+    QByteArray edited("untouched");
+    QVERIFY(!IniFile::apply(data, {{section, "41", "x", false}}, &edited, &message));
+    QCOMPARE(edited, QByteArray("untouched"));
 }
 
-void tst_SettingsStore::iniReadsForeignLineEndingsAndComments()
+void tst_SettingsStore::editKeepsEveryOtherLine_data()
 {
-    IniFile::Sections read;
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray hand("# by hand\n[Host]\nZ=1\n\n; keep\nA=2\n[Strokewheel]\n41=old\n42=gone\n; end\n\n[B]\n");
+    const QByteArray edited("# by hand\n[Host]\nZ=1\n\n; keep\nA=2\n[Strokewheel]\n41=ID_LINE\n43=\n; end\n\n[B]\n");
+    QTest::newRow("LF") << hand << edited;
+    QTest::newRow("CRLF") << QByteArray(hand).replace("\n", "\r\n") << QByteArray(edited).replace("\n", "\r\n");
+    QTest::newRow("old Mac CR") << QByteArray(hand).replace('\n', '\r') << QByteArray(edited).replace('\n', '\r');
+    QTest::newRow("last key repeated") << QByteArray("[Strokewheel]\n41=a\n42=x\n41=b\n")
+                                       << QByteArray("[Strokewheel]\n41=a\n41=ID_LINE\n43=\n");
+    QTest::newRow("new section, no final line end")
+        << QByteArray("[Host]\nZ=1") << QByteArray("[Host]\nZ=1\n\n[Strokewheel]\n41=ID_LINE\n43=\n");
+}
+
+void tst_SettingsStore::editKeepsEveryOtherLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QByteArray text;
     QString error;
-    QVERIFY(IniFile::parse("# made by hand\r\n[A]\r\nk=v\r\n\r\n; comment\r\n[B]\r\n[A]\r\nk=w\r\nx=\r\n", &read, &error));
-    QCOMPARE(read.value(QStringLiteral("A")).value(QStringLiteral("k")), QStringLiteral("w"));
-    QCOMPARE(read.value(QStringLiteral("A")).value(QStringLiteral("x")), QString());
-    QVERIFY(read.value(QStringLiteral("A")).contains(QStringLiteral("x")));
-    QVERIFY(read.contains(QStringLiteral("B")));
+    QVERIFY2(IniFile::apply(before, {{section, "41", "ID_LINE", false}, {section, "42", {}, true},
+                                     {section, "43", {}, false}}, &text, &error), qPrintable(error));
+    QCOMPARE(text, after);
 }
 
 void tst_SettingsStore::profileInterfaceExchangesResultBuffers()
 {
     SettingsStore store;
     CFxProfile &profile = store;
-    const OdString section = CFxString("Strokewheel").toOdString();
-    QVERIFY(!profile.IsValueExist(section, CFxString("41").toOdString()));
-    QVERIFY(profile.GetValue(section, CFxString("41").toOdString(), 4).isNull());
+    const OdString sectionName = CFxString(section).toOdString();
+    QVERIFY(!profile.IsValueExist(sectionName, CFxString("41").toOdString()));
+    QVERIFY(profile.GetValue(sectionName, CFxString("41").toOdString(), 4).isNull());
 
     OdResBufPtr value = OdResBuf::newRb(OdResBufType::kRtString);
     value->setString(CFxString(QString()).toOdString());
-    profile.SetValue(section, CFxString("41").toOdString(), value.get());
-    profile.SetValue(section, CFxString("42").toOdString(), nullptr);
+    profile.SetValue(sectionName, CFxString("41").toOdString(), value.get());
+    profile.SetValue(sectionName, CFxString("42").toOdString(), nullptr);
 
-    QVERIFY(profile.IsValueExist(section, CFxString("41").toOdString()));
-    QVERIFY(!profile.IsValueExist(section, CFxString("42").toOdString()));
-    const OdResBufPtr read = profile.GetValue(section, CFxString("41").toOdString(), 4);
+    QVERIFY(profile.IsValueExist(sectionName, CFxString("41").toOdString()));
+    QVERIFY(!profile.IsValueExist(sectionName, CFxString("42").toOdString()));
+    const OdResBufPtr read = profile.GetValue(sectionName, CFxString("41").toOdString(), 4);
     QVERIFY(!read.isNull());
     QCOMPARE(read->restype(), OdResBufType::kRtString);
     QVERIFY(read->getString().isEmpty());
@@ -174,18 +222,19 @@ void tst_SettingsStore::valuesSurviveARestart()
     {
         SettingsStore store;
         store.setFile(file);
-        store.setText(QStringLiteral("Strokewheel"), QStringLiteral("41"), QStringLiteral("ID_LINE"));
-        store.setText(QStringLiteral("Strokewheel"), QStringLiteral("42"), QString());
+        QVERIFY(store.sections().isEmpty());
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("profile"))));
+        store.setText(section, QStringLiteral("41"), QStringLiteral("ID_LINE"));
+        store.setText(section, QStringLiteral("42"), QString());
         store.setText(QStringLiteral("Other"), QStringLiteral("k"), QStringLiteral("v"));
         store.remove(QStringLiteral("Other"), QStringLiteral("k"));
         QVERIFY(store.isPersistent());
     }
     SettingsStore restarted;
     restarted.setFile(file);
-    QCOMPARE(restarted.sections(), QStringList{QStringLiteral("Strokewheel")});
-    QCOMPARE(restarted.text(QStringLiteral("Strokewheel"), QStringLiteral("41")), QStringLiteral("ID_LINE"));
-    QVERIFY(restarted.contains(QStringLiteral("Strokewheel"), QStringLiteral("42")));
-    QCOMPARE(restarted.keys(QStringLiteral("Strokewheel")), QStringList({"41", "42"}));
+    QVERIFY(!restarted.contains(QStringLiteral("Other"), QStringLiteral("k")));
+    QCOMPARE(restarted.text(section, QStringLiteral("41")), QStringLiteral("ID_LINE"));
+    QCOMPARE(restarted.keys(section), QStringList({"41", "42"}));
 }
 
 void tst_SettingsStore::fileIsReadWhenFirstUsed()
@@ -194,25 +243,30 @@ void tst_SettingsStore::fileIsReadWhenFirstUsed()
     SettingsStore store;
     store.setText(QStringLiteral("Memory"), QStringLiteral("k"), QStringLiteral("dropped"));
     store.setFile(file);
-    write(file, "[Strokewheel]\nActiveScheme=4\n");
-    QCOMPARE(store.text(QStringLiteral("Strokewheel"), QStringLiteral("ActiveScheme")), QStringLiteral("4"));
+    QVERIFY(write(file, "[Strokewheel]\nActiveScheme=4\n"));
+    QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("4"));
     QVERIFY(!store.contains(QStringLiteral("Memory"), QStringLiteral("k")));
 
-    write(file, "[Strokewheel]\nActiveScheme=8\n");
-    QCOMPARE(store.text(QStringLiteral("Strokewheel"), QStringLiteral("ActiveScheme")), QStringLiteral("4"));
+    QVERIFY(write(file, "[Strokewheel]\nActiveScheme=8\n"));
+    QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("4"));
     QVERIFY(store.load());
-    QCOMPARE(store.text(QStringLiteral("Strokewheel"), QStringLiteral("ActiveScheme")), QStringLiteral("8"));
+    QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("8"));
 }
 
-void tst_SettingsStore::missingFileIsAFreshProfile()
+void tst_SettingsStore::burstOfChangesIsOneWriteAtTheEndOfTheTurn()
 {
-    StderrCapture capture;
+    const QString file = path(QStringLiteral("settings.ini"));
     SettingsStore store;
-    store.setFile(path(QStringLiteral("none/settings.ini")));
-    QVERIFY(store.sections().isEmpty());
-    QVERIFY(store.isPersistent());
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("none"))));
-    QVERIFY(capture.text().isEmpty());
+    store.setFile(file);
+    for (int key = 0; key < 14; ++key)
+        store.setText(section, QString::number(key), QStringLiteral("v"));
+    QVERIFY(!QFileInfo::exists(file));
+    QTRY_COMPARE(contents(file).count("=v"), 14);
+    // Rewriting what is stored writes nothing.
+    QVERIFY(QFile::remove(file));
+    store.setText(section, QStringLiteral("3"), QStringLiteral("v"));
+    QVERIFY(store.flush());
+    QVERIFY(!QFileInfo::exists(file));
 }
 
 void tst_SettingsStore::writesReplaceTheFileWhole()
@@ -223,27 +277,58 @@ void tst_SettingsStore::writesReplaceTheFileWhole()
     SettingsStore store;
     store.setFile(file);
     store.setText(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("old"));
+    QVERIFY(store.flush());
     const QByteArray before = contents(file);
     QCOMPARE(::link(qPrintable(file), qPrintable(path(QStringLiteral("held.ini")))), 0);
 
     store.setText(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new"));
+    QVERIFY(store.flush());
 
     QCOMPARE(contents(path(QStringLiteral("held.ini"))), before);
     QVERIFY(contents(file).contains("k=new"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-void tst_SettingsStore::unchangedValueWritesNothing()
+void tst_SettingsStore::writeMergesWhatAnotherProcessWrote()
 {
     const QString file = path(QStringLiteral("settings.ini"));
+    QVERIFY(write(file, "[Strokewheel]\nk0=a\nk13=a\nmine=a\n"));
     SettingsStore store;
     store.setFile(file);
-    store.setText(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v"));
-    QVERIFY(QFile::remove(file));
-    store.setText(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v"));
-    QVERIFY(!QFileInfo::exists(file));
-    store.setText(QStringLiteral("S"), QStringLiteral("k"), QString());
-    QVERIFY(QFileInfo::exists(file));
+    QCOMPARE(store.text(section, QStringLiteral("k0")), QStringLiteral("a"));
+
+    QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(), {"--writer", file, "b"}), 0);
+    store.setText(section, QStringLiteral("mine"), QStringLiteral("c"));
+    QVERIFY(store.flush());
+
+    SettingsStore restarted;
+    restarted.setFile(file);
+    QCOMPARE(restarted.text(section, QStringLiteral("mine")), QStringLiteral("c"));
+    for (SettingsStore *view : {&store, &restarted}) {
+        QCOMPARE(view->text(section, QStringLiteral("k0")), QStringLiteral("b"));
+        QCOMPARE(view->text(QStringLiteral("Host"), QStringLiteral("ColorScheme")), QStringLiteral("b"));
+    }
+}
+
+void tst_SettingsStore::killDuringSavesLeavesACompleteFile()
+{
+    const QString file = path(QStringLiteral("settings.ini"));
+    for (int round = 0; round < 5; ++round) {
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(), {"--writer", file, "loop"});
+        QVERIFY(writer.waitForReadyRead(5000));
+        QTest::qSleep(20 + 37 * round);
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        QVERIFY(writer.waitForFinished(5000));
+
+        IniFile::Sections read;
+        QString error;
+        QVERIFY2(IniFile::parse(contents(file), &read, &error), qPrintable(error));
+        const QString value = read.value(QStringLiteral("Host")).value(QStringLiteral("ColorScheme"));
+        QCOMPARE(read.value(section).size(), 14);
+        for (const QString &stored : read.value(section))
+            QCOMPARE(stored, value);
+    }
 }
 
 void tst_SettingsStore::unreadableFileIsKeptAndReportedOnce_data()
@@ -261,27 +346,18 @@ void tst_SettingsStore::unreadableFileIsKeptAndReportedOnce()
     QFETCH(QByteArray, data);
     QFETCH(bool, directory);
     const QString file = path(QStringLiteral("settings.ini"));
-    if (directory)
-        QVERIFY(QDir().mkpath(file));
-    else
-        write(file, data);
+    QVERIFY(directory ? QDir().mkpath(file) : write(file, data));
 
-    StderrCapture capture;
     SettingsStore store;
+    store.setProblemHandler([this](const QString &message) { m_problems << message; });
     store.setFile(file);
-    QVERIFY(!store.contains(QStringLiteral("Strokewheel"), QStringLiteral("ActiveScheme")));
-    QVERIFY(store.sections().isEmpty());
-    store.setText(QStringLiteral("Strokewheel"), QStringLiteral("41"), QStringLiteral("ID_LINE"));
-    store.setText(QStringLiteral("Strokewheel"), QStringLiteral("42"), QString());
-    QString error;
-    QVERIFY(!store.load(&error));
-    QVERIFY(error.contains(QDir::toNativeSeparators(file)));
-    QCOMPARE(store.text(QStringLiteral("Strokewheel"), QStringLiteral("41")), QStringLiteral("ID_LINE"));
-    QVERIFY(store.contains(QStringLiteral("Strokewheel"), QStringLiteral("42")));
-
-    const QByteArray messages = capture.text();
-    QCOMPARE(messages.count('\n'), 1);
-    QVERIFY(messages.contains(QDir::toNativeSeparators(file).toLocal8Bit()));
+    QVERIFY(!store.contains(section, QStringLiteral("ActiveScheme")));
+    store.setText(section, QStringLiteral("41"), QStringLiteral("ID_LINE"));
+    QVERIFY(!store.flush());
+    QVERIFY(!store.load());
+    QCOMPARE(store.text(section, QStringLiteral("41")), QStringLiteral("ID_LINE"));
+    QCOMPARE(m_problems.size(), 1);
+    QVERIFY(m_problems.first().contains(QDir::toNativeSeparators(file)));
     QVERIFY(!store.isPersistent());
     if (directory)
         QVERIFY(QFileInfo(file).isDir());
@@ -289,35 +365,75 @@ void tst_SettingsStore::unreadableFileIsKeptAndReportedOnce()
         QCOMPARE(contents(file), data);
 }
 
-void tst_SettingsStore::unwritableFileKeepsValuesAndIsReportedOnce()
+void tst_SettingsStore::failedWriteKeepsTheFileAndIsReportedOnce_data()
 {
-    // The folder of the file is a regular file, so nothing can be written (not even as root).
-    const QString blocker = path(QStringLiteral("profile"));
-    write(blocker, "not a folder");
-    const QString file = blocker + QStringLiteral("/settings.ini");
-
-    StderrCapture capture;
-    SettingsStore store;
-    store.setFile(file);
-    store.setText(QStringLiteral("Strokewheel"), QStringLiteral("41"), QStringLiteral("ID_LINE"));
-    store.setText(QStringLiteral("Strokewheel"), QStringLiteral("42"), QStringLiteral("ID_OPEN"));
-    store.setText(QStringLiteral("Strokewheel"), QStringLiteral("42"), QStringLiteral("ID_SAVE"));
-    QVERIFY(!store.isPersistent());
-    QCOMPARE(store.text(QStringLiteral("Strokewheel"), QStringLiteral("41")), QStringLiteral("ID_LINE"));
-    QCOMPARE(store.text(QStringLiteral("Strokewheel"), QStringLiteral("42")), QStringLiteral("ID_SAVE"));
-    const QByteArray messages = capture.text();
-    QCOMPARE(messages.count('\n'), 1);
-    QVERIFY(messages.contains("cannot write"));
-
-    // Once the folder can be made, the next write brings everything held in memory.
-    QVERIFY(QFile::remove(blocker));
-    store.setText(QStringLiteral("Strokewheel"), QStringLiteral("43"), QString());
-    QVERIFY(store.isPersistent());
-    SettingsStore restarted;
-    restarted.setFile(file);
-    QCOMPARE(restarted.keys(QStringLiteral("Strokewheel")), QStringList({"41", "42", "43"}));
-    QCOMPARE(restarted.text(QStringLiteral("Strokewheel"), QStringLiteral("42")), QStringLiteral("ID_SAVE"));
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("full disk") << "full";
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("folder cannot be made") << "blocked";
 }
 
-QTEST_GUILESS_MAIN(tst_SettingsStore)
+void tst_SettingsStore::failedWriteKeepsTheFileAndIsReportedOnce()
+{
+    QFETCH(QString, fault);
+    QString folder = path(QStringLiteral("profile"));
+    QVERIFY(QDir().mkpath(folder));
+    // Root writes through permissions and has no file-size limit worth trusting: it gets
+    // a real small file system; others a read-only mode and a file-size limit.
+    const bool root = ::geteuid() == 0 &&
+                      ::mount("tmpfs", qPrintable(folder), "tmpfs", 0, "size=16k") == 0;
+    if (root)
+        m_mount = folder;
+    const QByteArray before("; kept\n[Host]\nColorScheme=2\n[Strokewheel]\n41=ID_LINE\n");
+    QVERIFY(write(folder + QStringLiteral("/settings.ini"), before));
+    if (fault == QLatin1String("blocked"))
+        folder += QStringLiteral("/settings.ini");
+    const QString file = folder + QStringLiteral("/settings.ini");
+
+    SettingsStore store;
+    store.setProblemHandler([this](const QString &message) { m_problems << message; });
+    store.setFile(file);
+    store.text(section, QStringLiteral("41"));
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    if (fault == QLatin1String("full") && root) {
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
+        }
+    } else if (fault == QLatin1String("full")) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        limit.rlim_cur = 16;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    } else if (fault == QLatin1String("read-only")) {
+        QVERIFY(root ? ::mount("tmpfs", qPrintable(folder), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0
+                     : QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    }
+
+    for (const char *value : {"ID_ARC", "ID_CIRCLE"}) {
+        store.setText(section, QStringLiteral("41"), QString::fromLatin1(value));
+        QVERIFY(!store.flush());
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(store.text(section, QStringLiteral("41")), QStringLiteral("ID_CIRCLE"));
+    QVERIFY(!store.isPersistent());
+    QCOMPARE(m_problems.size(), 1);
+    QVERIFY(m_problems.first().contains(QDir::toNativeSeparators(file)));
+    if (fault != QLatin1String("blocked"))
+        QCOMPARE(contents(file), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("settings.ini.")), QStringList());
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--writer") == 0)
+        return runWriter(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    tst_SettingsStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_settingsstore.moc"
