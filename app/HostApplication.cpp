@@ -19,7 +19,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -56,6 +58,22 @@ void HostApplication::report(const QString &line)
         emit standin::hostSignals()->historyLine(line);
     else
         m_earlyReports << line;
+}
+
+void HostApplication::alert(const QString &line)
+{
+    report(line);
+    if (std::exchange(m_alerted, true))
+        return;
+    // Not modal: a script or a gesture in progress goes on.
+    auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), line, QMessageBox::Ok,
+                                standin::mainWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    if (m_window)
+        box->show();
+    else
+        QTimer::singleShot(0, box, &QWidget::show);
 }
 
 bool HostApplication::start(int *exitCode)
@@ -113,8 +131,6 @@ bool HostApplication::prepareScript(int *exitCode)
         std::printf("No display or --demo: running the bundled demo; screenshots and prints go to %s\n",
                     qPrintable(QDir(m_options.outputFolder).absolutePath()));
         std::fflush(stdout);
-        // The demo starts from the factory settings every time.
-        QDir(m_options.profileFolder).removeRecursively();
     }
     m_steps = script.steps();
     m_scripted = true;
@@ -141,20 +157,42 @@ void HostApplication::installTranslations()
 
 void HostApplication::bindProfile()
 {
-    const QString folder = m_options.profileFolder.isEmpty() ? defaultProfileFolder() : m_options.profileFolder;
-    if (!QDir().mkpath(folder))
-        std::fprintf(stderr, "Cannot create the profile folder \"%s\"; settings are kept in memory only.\n",
-                     qPrintable(folder));
-    if (standin::SettingsStore *store = standin::settingsStore())
-        store->setFile(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)));
+    QString folder = m_options.profileFolder;
+    // The demo starts from the factory settings without touching anyone's profile.
+    if (folder.isEmpty() && m_options.demo) {
+        m_throwAwayProfile = std::make_unique<QTemporaryDir>();
+        folder = m_throwAwayProfile->path();
+    } else if (folder.isEmpty()) {
+        folder = defaultProfileFolder();
+    }
+    standin::SettingsStore *store = standin::settingsStore();
+    if (!store)
+        return;
+    store->setProblemHandler([this](const QString &message) { alert(message); });
+    store->setFile(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)));
+    // Read now, so an unreadable file is reported before the window shows.
+    store->load();
 }
 
 void HostApplication::loadCatalogue()
 {
-    const QString path = m_options.cataloguePath.isEmpty() ? standin::defaultCataloguePath() : m_options.cataloguePath;
+    const QString bundled = standin::defaultCataloguePath();
     QString error;
-    if (!standin::loadCatalogue(path, &error))
-        report(QStringLiteral("Cannot load the command catalogue: %1").arg(error));
+    if (standin::loadCatalogue(m_options.cataloguePath.isEmpty() ? bundled : m_options.cataloguePath, &error))
+        return;
+    if (!m_options.cataloguePath.isEmpty()) {
+        // Assignments name commands of a catalogue: a bad file must not cost them.
+        QString bundledError;
+        if (standin::loadCatalogue(bundled, &bundledError)) {
+            alert(QStringLiteral("Cannot load the command catalogue: %1. Using the bundled catalogue.").arg(error));
+            return;
+        }
+        error += QStringLiteral("; ") + bundledError;
+    }
+    // Without commands the module would store every region as empty.
+    if (standin::SettingsStore *store = standin::settingsStore())
+        store->holdWrites(true);
+    alert(QStringLiteral("Cannot load the command catalogue: %1. Settings will not be saved.").arg(error));
 }
 
 void HostApplication::loadModule()
@@ -172,4 +210,6 @@ void HostApplication::loadModule()
 void HostApplication::shutdown()
 {
     m_loader.unload();
+    if (standin::SettingsStore *store = standin::settingsStore())
+        store->flush();
 }

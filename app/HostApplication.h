@@ -8,6 +8,7 @@
 #include "standin/ModuleLoader.h"
 
 #include <QObject>
+#include <QTemporaryDir>
 #include <QStringList>
 #include <QVector>
 
@@ -46,12 +47,16 @@ private:
     void loadModule();
     bool prepareScript(int *exitCode);
     void report(const QString &line);
+    // A problem the user must not miss: in the command history, the first one also in a message.
+    void alert(const QString &line);
 
     HostOptions m_options;
     standin::ModuleLoader m_loader;
     std::unique_ptr<HostWindow> m_window;
     std::vector<std::unique_ptr<QTranslator>> m_translators;
     QStringList m_earlyReports;
+    std::unique_ptr<QTemporaryDir> m_throwAwayProfile;
+    bool m_alerted = false;
     bool m_scripted = false;
     QVector<ReplayStep> m_steps;
     QString m_scriptName;

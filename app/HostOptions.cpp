@@ -80,9 +80,6 @@ HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvir
         options.demo = true;
     if (options.demo && options.outputFolder.isEmpty())
         options.outputFolder = defaultDemoOutput();
-    // The demo leaves the user's settings alone.
-    if (options.demo && options.profileFolder.isEmpty())
-        options.profileFolder = QDir(options.outputFolder).filePath(QStringLiteral("profile"));
     if (error)
         error->clear();
     return options;

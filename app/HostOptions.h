@@ -9,7 +9,7 @@
 struct HostOptions
 {
     QString modulePath;      // empty: the module file beside the executable
-    QString profileFolder;   // empty: the user's configuration folder
+    QString profileFolder;   // empty: the user's configuration folder (the demo: a throw-away one)
     QString replayScript;    // empty: interactive
     QString outputFolder;    // where replay screenshots and prints go
     QString language;        // empty: the system's

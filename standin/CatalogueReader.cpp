@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTextCodec>
 
 namespace standin {
 
@@ -42,14 +43,26 @@ bool CatalogueReader::read(Catalogue *catalogue, QString *error)
 {
     m_catalogue = catalogue;
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // A FIFO or a device would block the reader or never end.
+    const QString reason = !QFileInfo(m_path).isFile() && QFileInfo::exists(m_path)
+                               ? QString::fromLatin1("not a regular file")
+                               : (file.open(QIODevice::ReadOnly) ? QString() : file.errorString());
+    if (!reason.isEmpty()) {
         if (error)
-            *error = QString::fromLatin1("%1: cannot open the catalogue: %2").arg(m_path, file.errorString());
+            *error = QString::fromLatin1("%1: cannot open the catalogue: %2").arg(m_path, reason);
         return false;
     }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &bytes : lines) {
         ++m_lineNumber;
+        QTextCodec::ConverterState state;
+        const QString line = QTextCodec::codecForName("UTF-8")->toUnicode(
+            bytes.constData(), bytes.size() - (bytes.endsWith('\r') ? 1 : 0), &state);
+        if (state.invalidChars > 0 || state.remainingChars > 0) {
+            if (error)
+                *error = QString::fromLatin1("%1:%2: not UTF-8 text").arg(m_path).arg(m_lineNumber);
+            return false;
+        }
         if (!readLine(line)) {
             if (error)
                 *error = m_error;

@@ -9,10 +9,43 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 #include <dlfcn.h>
+#include <elf.h>
+#include <link.h>
 #include <utility>
 
 namespace standin {
+
+namespace {
+
+// dlopen maps the file and faults (SIGBUS) on pages past its end: a file cut short must be
+// refused before. Empty when every header and loaded segment lies inside the file.
+QString damage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString() + QLatin1Char('.');
+    const QByteArray data = file.readAll();
+    const auto size = quint64(data.size());
+    ElfW(Ehdr) header;
+    if (size < sizeof header || !data.startsWith(ELFMAG))
+        return QStringLiteral("it is not a shared library.");
+    std::memcpy(&header, data.constData(), sizeof header);
+    const auto inside = [size](quint64 offset, quint64 length) { return offset <= size && length <= size - offset; };
+    bool whole = header.e_ident[EI_CLASS] == (sizeof(void *) == 8 ? ELFCLASS64 : ELFCLASS32) && header.e_phentsize == sizeof(ElfW(Phdr)) &&
+                 inside(header.e_phoff, quint64(header.e_phnum) * sizeof(ElfW(Phdr))) &&
+                 inside(header.e_shoff, quint64(header.e_shnum) * header.e_shentsize);
+    for (int i = 0; whole && i < header.e_phnum; ++i) {
+        ElfW(Phdr) segment;
+        std::memcpy(&segment, data.constData() + header.e_phoff + i * sizeof segment, sizeof segment);
+        whole = segment.p_type != PT_LOAD || inside(segment.p_offset, segment.p_filesz);
+    }
+    return whole ? QString() : QStringLiteral("the file is truncated or damaged.");
+}
+
+} // namespace
 
 ModuleLoader::ModuleLoader() = default;
 
@@ -36,7 +69,12 @@ bool ModuleLoader::load(const QString &path, QString *error)
     const QFileInfo file(path);
     if (!file.exists())
         return fail(QStringLiteral("the file does not exist."));
+    if (!file.isFile())
+        return fail(QStringLiteral("it is not a regular file."));
     const QString fullPath = file.absoluteFilePath();
+    const QString damaged = damage(fullPath);
+    if (!damaged.isEmpty())
+        return fail(damaged);
     m_library = dlopen(QFile::encodeName(fullPath).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!m_library)
         return fail(QString::fromLocal8Bit(dlerror()));

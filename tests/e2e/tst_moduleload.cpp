@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 class tst_ModuleLoad : public QObject
 {
@@ -22,6 +23,7 @@ private slots:
     void loadRegistersAndUnloadRemoves();
     void loaderFailures_data();
     void loaderFailures();
+    void demoLeavesAPopulatedProfileAlone();
 
 private:
     QString modulePath() const { return qEnvironmentVariable("STROKEWHEEL_MODULE"); }
@@ -110,6 +112,7 @@ void tst_ModuleLoad::loadRegistersAndUnloadRemoves()
 
 void tst_ModuleLoad::loaderFailures_data()
 {
+    // A damaged copy: "cut:N" keeps the first N bytes (negative: all but the last -N).
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("cause");
     QTest::newRow("missing file") << QStringLiteral("/nonexistent/Strokewheel_4.03_15.tx")
@@ -118,13 +121,31 @@ void tst_ModuleLoad::loaderFailures_data()
                                 << QStringLiteral("does not export odrxGetAPIVersion and odrxCreateModuleObject");
     QTest::newRow("other API version") << QStringLiteral(SW_FIXTURE_WRONG_VERSION)
                                        << QStringLiteral("built for API version 4.2.2.44932");
-    QTest::newRow("not a shared object") << QStringLiteral(SW_SOURCE_FILE) << QStringLiteral("invalid ELF header");
+    QTest::newRow("not a shared object") << QStringLiteral(SW_SOURCE_FILE) << QStringLiteral("not a shared library");
+    QTest::newRow("a FIFO") << QStringLiteral("fifo") << QStringLiteral("not a regular file");
+    QTest::newRow("a folder") << QStringLiteral("/tmp") << QStringLiteral("not a regular file");
+    for (const int cut : {100, 1000, 20000, 100000, 300000, -1})
+        QTest::addRow("cut at %d", cut) << QStringLiteral("cut:%1").arg(cut) << QStringLiteral("truncated");
 }
 
 void tst_ModuleLoad::loaderFailures()
 {
     QFETCH(QString, path);
     QFETCH(QString, cause);
+    QTemporaryDir folder;
+    if (path == QLatin1String("fifo")) {
+        path = folder.filePath(path);
+        QCOMPARE(::mkfifo(qPrintable(path), 0600), 0);
+    } else if (path.startsWith(QLatin1String("cut:"))) {
+        QFile module(modulePath());
+        QVERIFY(module.open(QIODevice::ReadOnly));
+        const QByteArray whole = module.readAll();
+        const int cut = path.mid(4).toInt();
+        path = folder.filePath(QStringLiteral("cut.tx"));
+        QFile copy(path);
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        QVERIFY(copy.write(whole.left(cut < 0 ? whole.size() + cut : cut)) > 0);
+    }
     standin::ModuleLoader loader;
     QString error;
     QVERIFY(!loader.load(path, &error));
@@ -132,6 +153,25 @@ void tst_ModuleLoad::loaderFailures()
     QVERIFY2(error.contains(path), qPrintable(error));
     QVERIFY2(error.contains(cause), qPrintable(error));
     QVERIFY(!standin::lookupCommand(QStringLiteral("GESTURE")));
+}
+
+void tst_ModuleLoad::demoLeavesAPopulatedProfileAlone()
+{
+    QTemporaryDir folder;
+    const QString profile = folder.filePath(QStringLiteral("profile"));
+    QVERIFY(QDir().mkpath(profile + QStringLiteral("/mine")));
+    QFile notes(profile + QStringLiteral("/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("mine") == 4);
+    notes.close();
+    QProcess host;
+    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    host.start(QStringLiteral(SW_HOST), {"--demo", "--profile", profile, "--module", modulePath(), "--output",
+                                         folder.filePath(QStringLiteral("out"))});
+    QVERIFY(host.waitForFinished(60000));
+    QCOMPARE(host.exitCode(), 0);
+    QVERIFY(QFileInfo(profile + QStringLiteral("/mine")).isDir());
+    QVERIFY(notes.open(QIODevice::ReadOnly));
+    QCOMPARE(notes.readAll(), QByteArray("mine"));
 }
 
 QTEST_MAIN(tst_ModuleLoad)
