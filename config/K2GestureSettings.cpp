@@ -25,7 +25,9 @@ OdString hostKey(const QString &key)
     return CFxString(key).toOdString();
 }
 
-// The fallback positioned in its group; "Settings\" + key names an entry in it.
+// The fallback positioned in its group; "Settings/" + key names the entry of its sub-group
+// "Settings". Written with a backslash, Qt on Windows means the same entry, but elsewhere a
+// literal backslash in the key.
 std::unique_ptr<QSettings> openFallback(const QString &application)
 {
     auto settings = std::make_unique<QSettings>(QString::fromLatin1("Corvanta"), application);
@@ -35,7 +37,7 @@ std::unique_ptr<QSettings> openFallback(const QString &application)
 
 QString fallbackKey(const QString &key)
 {
-    return QString::fromLatin1("Settings\\") + key;
+    return QString::fromLatin1("Settings/") + key;
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "standin/Menu.h"
 #include "standin/MenuGroup.h"
 #include "standin/MenuItem.h"
-#include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
 #include "tests/support/TestSupport.h"
@@ -26,22 +25,9 @@ namespace configtest {
 using testsupport::allKeys;
 using testsupport::section;
 using testsupport::solidIcon;
-
-// ---- host settings store -----------------------------------------------------
-inline bool stored(const QString &key)
-{
-    return standin::settingsStore()->contains(section(), key);
-}
-
-inline QString storedText(const QString &key)
-{
-    return standin::settingsStore()->text(section(), key);
-}
-
-inline void store(const QString &key, const QString &value)
-{
-    standin::settingsStore()->setText(section(), key, value);
-}
+using testsupport::store;
+using testsupport::stored;
+using testsupport::storedText;
 
 // ---- fallback: Qt settings of "Corvanta" under the host's application name ------------
 // Points every QSettings of the native format at folder; call with a temporary folder.
@@ -59,13 +45,13 @@ inline QString appTitle()
 inline void writeFallback(const QString &key, const QVariant &value)
 {
     QSettings settings(QStringLiteral("Corvanta"), appTitle());
-    settings.setValue(QStringLiteral("Gesture/Settings\\") + key, value);
+    settings.setValue(QStringLiteral("Gesture/Settings/") + key, value);
 }
 
 inline QVariant readFallback(const QString &key)
 {
     QSettings settings(QStringLiteral("Corvanta"), appTitle());
-    return settings.value(QStringLiteral("Gesture/Settings\\") + key);
+    return settings.value(QStringLiteral("Gesture/Settings/") + key);
 }
 
 inline QStringList fallbackKeys(const QString &group)

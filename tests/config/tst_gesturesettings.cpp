@@ -24,13 +24,10 @@ private slots:
     void hostValueIsReadInItsLatin1Form_data();
     void hostValueIsReadInItsLatin1Form();
     void hostStoreWinsOverFallback();
-    void fallbackValueMigratesOnce();
-    void nullFallbackEntryIsNotRead();
     void missingKeyReadsAndStoresItsDefault();
     void noKeyStored_data();
     void noKeyStored();
     void restoreDefaultsClearsOnlyTheGestureGroup();
-    void withoutHostStoreNothingIsReadOrWritten();
 
 private:
     K2GestureSettings *settings() const { return K2GestureSettings::instance(); }
@@ -61,12 +58,9 @@ void tst_GestureSettings::defaultValue_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("gestures on") << "EnableMouseGesture" << "1";
-    QTest::newRow("8-gesture scheme") << "ActiveScheme" << "8";
-    QTest::newRow("4-ring up") << "41" << "ID_ZOOM_BOUNDS";
-    QTest::newRow("4-ring right") << "44" << "ID_LINE";
-    QTest::newRow("8-ring down-left") << "84" << "ID_COPY";
-    QTest::newRow("8-ring up-right") << "88" << "ID_TRIM";
+    const QMap<QString, QString> factory = testsupport::factorySettings();
+    for (auto entry = factory.cbegin(); entry != factory.cend(); ++entry)
+        QTest::newRow(qPrintable(entry.key())) << entry.key() << entry.value();
     QTest::newRow("unknown key") << "Settings" << QString();
     QTest::newRow("key in lower case") << "activescheme" << QString();
 }
@@ -110,35 +104,6 @@ void tst_GestureSettings::hostStoreWinsOverFallback()
     QString out;
     QVERIFY(settings()->value(QStringLiteral("ActiveScheme"), out));
     QCOMPARE(out, QStringLiteral("4"));
-}
-
-void tst_GestureSettings::fallbackValueMigratesOnce()
-{
-    writeFallback(QStringLiteral("EnableMouseGesture"), QStringLiteral("0"));
-    QVERIFY(!stored(QStringLiteral("EnableMouseGesture")));
-    QVERIFY(settings()->contains(QStringLiteral("EnableMouseGesture")));
-
-    QString out;
-    QVERIFY(settings()->value(QStringLiteral("EnableMouseGesture"), out));
-    QCOMPARE(out, QStringLiteral("0"));
-    QCOMPARE(storedText(QStringLiteral("EnableMouseGesture")), QStringLiteral("0"));
-
-    // From now on the host store answers; the fallback is neither read nor written.
-    writeFallback(QStringLiteral("EnableMouseGesture"), QStringLiteral("1"));
-    QVERIFY(settings()->value(QStringLiteral("EnableMouseGesture"), out));
-    QCOMPARE(out, QStringLiteral("0"));
-    QCOMPARE(fallbackKeys(QStringLiteral("Gesture")).size(), 1);
-    QCOMPARE(readFallback(QStringLiteral("EnableMouseGesture")).toString(), QStringLiteral("1"));
-}
-
-void tst_GestureSettings::nullFallbackEntryIsNotRead()
-{
-    writeFallback(QStringLiteral("43"), QVariant());
-    QVERIFY(settings()->contains(QStringLiteral("43")));
-    QString out = QStringLiteral("before");
-    QVERIFY(!settings()->value(QStringLiteral("43"), out));
-    QCOMPARE(out, QStringLiteral("before"));
-    QVERIFY(!stored(QStringLiteral("43")));
 }
 
 void tst_GestureSettings::missingKeyReadsAndStoresItsDefault()
@@ -198,22 +163,6 @@ void tst_GestureSettings::restoreDefaultsClearsOnlyTheGestureGroup()
     for (const QString &key : allKeys())
         QCOMPARE(storedText(key), settings()->defaultValue(key));
     QCOMPARE(storedText(QStringLiteral("Unrelated")), QStringLiteral("kept"));
-}
-
-void tst_GestureSettings::withoutHostStoreNothingIsReadOrWritten()
-{
-    writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
-    standin::setPresent(standin::Link::CurrentProfile, false);
-
-    QVERIFY(!settings()->contains(QStringLiteral("ActiveScheme")));
-    QString out = QStringLiteral("untouched");
-    QVERIFY(settings()->value(QStringLiteral("ActiveScheme"), out));
-    QCOMPARE(out, QStringLiteral("untouched"));
-    QVERIFY(settings()->setValue(QStringLiteral("ActiveScheme"), QStringLiteral("8")));
-    QVERIFY(settings()->noFourGestureKeyStored());
-
-    standin::setPresent(standin::Link::CurrentProfile, true);
-    QVERIFY(!stored(QStringLiteral("ActiveScheme")));
 }
 
 QTEST_MAIN(tst_GestureSettings)

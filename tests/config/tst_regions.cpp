@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Tests of the region vocabulary: keys, factory commands, picture names.
 #include "config/K2Regions.h"
+#include "tests/support/TestSupport.h"
 
 #include <QtTest>
 
@@ -49,13 +50,11 @@ void tst_Regions::factoryCommand_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("command");
 
-    const char *const four[] = {"ID_ZOOM_BOUNDS", "ID_OPEN", "ID_SAVE", "ID_LINE"};
-    const char *const eight[] = {"ID_ZOOM_BOUNDS", "ID_OFFSET", "ID_OPEN", "ID_COPY",
-                                 "ID_SAVE",        "ID_DTEXT",  "ID_LINE", "ID_TRIM"};
-    for (int n = 1; n <= 4; ++n)
-        QTest::addRow("key 4%d", n) << QStringLiteral("4%1").arg(n) << QString::fromLatin1(four[n - 1]);
-    for (int n = 1; n <= 8; ++n)
-        QTest::addRow("key 8%d", n) << QStringLiteral("8%1").arg(n) << QString::fromLatin1(eight[n - 1]);
+    const QMap<QString, QString> factory = testsupport::factorySettings();
+    for (auto entry = factory.cbegin(); entry != factory.cend(); ++entry) {
+        if (entry.key().at(0).isDigit())
+            QTest::newRow(qPrintable(entry.key())) << entry.key() << entry.value();
+    }
     QTest::newRow("empty text") << "" << "";
     QTest::newRow("flag key has no command") << "EnableMouseGesture" << "";
     QTest::newRow("scheme key has no command") << "ActiveScheme" << "";

@@ -7,7 +7,6 @@
 #include "standin/CommandGroup.h"
 #include "standin/Menu.h"
 #include "standin/MenuGroup.h"
-#include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
 #include "tests/support/TestSupport.h"
@@ -105,29 +104,20 @@ inline void buildCatalogue(int extraCommands = 0)
     K2GestureConfig::instance()->reload();
 }
 
-inline const QString &section()
-{
-    static const QString name = QStringLiteral("Strokewheel");
-    return name;
-}
+using testsupport::section;
 
 // Stores the enabled flag, the scheme and region assignments (key -> command id), then
 // loads the configuration. Regions not named keep the factory assignment only when
 // no region of their scheme is named.
 inline void storeSettings(bool enabled, int scheme, const QMap<QString, QString> &regions = {})
 {
-    standin::SettingsStore *store = standin::settingsStore();
-    store->setText(section(), QStringLiteral("EnableMouseGesture"), enabled ? QStringLiteral("1") : QStringLiteral("0"));
-    store->setText(section(), QStringLiteral("ActiveScheme"), QString::number(scheme));
+    testsupport::storeFlags(enabled, scheme);
     for (auto it = regions.cbegin(); it != regions.cend(); ++it)
-        store->setText(section(), it.key(), it.value());
+        testsupport::store(it.key(), it.value());
     K2GestureConfig::instance()->reload();
 }
 
-inline QString storedValue(const QString &key)
-{
-    return standin::settingsStore()->text(section(), key);
-}
+constexpr auto &storedValue = testsupport::storedText;
 
 // Row of the catalogue entry with id in entries, -1 when absent.
 template <class Entries>

@@ -37,14 +37,7 @@ Settings storedSettings()
 
 Settings factorySettings()
 {
-    return {{QStringLiteral("EnableMouseGesture"), QStringLiteral("1")},
-            {QStringLiteral("ActiveScheme"), QStringLiteral("8")},
-            {QStringLiteral("41"), QStringLiteral("ID_ZOOM_BOUNDS")}, {QStringLiteral("42"), QStringLiteral("ID_OPEN")},
-            {QStringLiteral("43"), QStringLiteral("ID_SAVE")}, {QStringLiteral("44"), QStringLiteral("ID_LINE")},
-            {QStringLiteral("81"), QStringLiteral("ID_ZOOM_BOUNDS")}, {QStringLiteral("82"), QStringLiteral("ID_OFFSET")},
-            {QStringLiteral("83"), QStringLiteral("ID_OPEN")}, {QStringLiteral("84"), QStringLiteral("ID_COPY")},
-            {QStringLiteral("85"), QStringLiteral("ID_SAVE")}, {QStringLiteral("86"), QStringLiteral("ID_DTEXT")},
-            {QStringLiteral("87"), QStringLiteral("ID_LINE")}, {QStringLiteral("88"), QStringLiteral("ID_TRIM")}};
+    return testsupport::factorySettings();
 }
 
 const char *const kWorkingControls[] = {"category_comboBox", "search_lineEdit",  "filter_checkBox",

@@ -4,7 +4,6 @@
 
 #include "standin/Catalogue.h"
 #include "standin/CommandGroup.h"
-#include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
 #include "tests/support/TestSupport.h"
@@ -78,7 +77,6 @@ inline void assignGestureMacros(const QStringList &eight, const QStringList &fou
 {
     standin::Catalogue *catalogue = standin::catalogue();
     standin::CommandGroup *group = catalogue->addCommandGroup(QStringLiteral("Gestures"));
-    standin::SettingsStore *store = standin::settingsStore();
     const auto assign = [&](const QStringList &macros, const QString &schemeDigit) {
         for (int slot = 0; slot < macros.size(); ++slot) {
             const QString key = schemeDigit + QString::number(slot + 1);
@@ -87,13 +85,12 @@ inline void assignGestureMacros(const QStringList &eight, const QStringList &fou
                 id = QStringLiteral("ID_GESTURE_") + key;
                 group->add(catalogue->addCommand(id, macros.at(slot), QStringLiteral("Command ") + key));
             }
-            store->setText(section(), key, id);
+            testsupport::store(key, id);
         }
     };
     assign(eight, QStringLiteral("8"));
     assign(four, QStringLiteral("4"));
-    store->setText(section(), QStringLiteral("EnableMouseGesture"), QStringLiteral("1"));
-    store->setText(section(), QStringLiteral("ActiveScheme"), QString::number(scheme));
+    testsupport::storeFlags(true, scheme);
 }
 
 // The eight regions counter-clockwise from the top, and the four.
