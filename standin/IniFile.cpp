@@ -189,7 +189,8 @@ bool IniFile::apply(const QByteArray &data, const QVector<Change> &changes, QByt
     QString text;
     for (const Line &line : qAsConst(lines))
         text += line.text + lineEnd;
-    *result = text.toUtf8();
+    // The decoder drops a byte order mark; the file keeps it.
+    *result = (data.startsWith("\xef\xbb\xbf") ? QByteArray("\xef\xbb\xbf") : QByteArray()) + text.toUtf8();
     return true;
 }
 
