@@ -1,0 +1,67 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// 10,000 gestures in one process through the module file, as a user makes them: the
+// resident set size at 0, 1,000, 5,000 and 10,000. Every gesture shows the ring (a
+// configuration reload and a settings write); one in a hundred picks a command, the rest
+// are released before a pick (a pick holds the ring for 250 ms).
+#include "BenchModule.h"
+#include "BenchUtil.h"
+#include "standin/ModuleLoader.h"
+#include "standin/SettingsStore.h"
+#include "standin/StandIn.h"
+#include "tests/tracker/DrawingViewFixture.h"
+#include "tests/tracker/GestureTestHost.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // The offscreen platform warns on every grab.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QTemporaryDir folder;
+    bench::isolateSettings(folder);
+    const int gestures = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
+
+    standin::reset();
+    standin::settingsStore()->setFile(folder.filePath(QStringLiteral("profile/settings.ini")));
+    gesturetest::assignGestureMacros(gesturetest::eightMacros(), gesturetest::fourMacros());
+    standin::Document *document = nullptr;
+    QWidget *view = nullptr;
+    standin::ModuleLoader loader;
+    QString error;
+    if (!gesturetest::openDrawingView(document, view) || !loader.load(QStringLiteral(SW_MODULE), &error)) {
+        std::fprintf(stderr, "bench_soak: %s\n", qPrintable(error));
+        return 1;
+    }
+    gesturetest::ViewMouse mouse(view);
+    const QPoint press(300, 200);
+    QList<double> milliseconds;
+    QElapsedTimer timer;
+    for (int gesture = 0; gesture <= gestures; ++gesture) {
+        if (gesture == 0 || gesture == 1000 || gesture == 5000 || gesture == 10000) {
+            const QByteArray name = "soak_rss_after_" + QByteArray::number(gesture) + "_gestures";
+            bench::printFigure(name.constData(), bench::residentMegabytes(), "MB");
+        }
+        if (gesture == gestures)
+            break;
+        timer.start();
+        const int region = gesture % 8;
+        mouse.press(press);
+        mouse.moveTo(press + gesturetest::outThrough(region, 8, 25));
+        mouse.moveTo(press + gesturetest::outThrough(region, 8, 30));
+        mouse.moveTo(press + gesturetest::outThrough(region, 8, 40));
+        if (gesture % 100 == 99) {
+            mouse.moveTo(press + gesturetest::outThrough(region, 8, 75));
+            mouse.moveTo(press + gesturetest::outThrough(region, 8, 90));
+        }
+        mouse.release();
+        mouse.moveTo(press);
+        QCoreApplication::processEvents();
+        milliseconds << double(timer.nsecsElapsed()) / 1e6;
+    }
+    bench::printFigures("soak_gesture_time", milliseconds, "ms");
+    bench::printFigure("soak_commands_run", standin::executedCommands().size(), "commands");
+    gesturetest::closeContextMenus();
+    return 0;
+}
