@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 using namespace standin;
@@ -273,6 +275,7 @@ void tst_Catalogue::malformedFileNamesFileAndLine_data()
     QTest::newRow("two levels deeper") << head + "[menus Main]\n&Draw\n    &Line = ID_LINE\n" << 7 << "deeper";
     QTest::newRow("first item indented") << head + "[menus Main]\n  &Draw\n" << 6 << "deeper";
     QTest::newRow("tab") << head + "[menus Main]\n&Draw\n\t&Line = ID_LINE\n" << 7 << "tab";
+    QTest::newRow("not UTF-8") << head + "ID_ARC | ^C^C_ARC | Arc\xe9 | - | Arcs.\n" << 5 << "not UTF-8";
 }
 
 void tst_Catalogue::malformedFileNamesFileAndLine()
@@ -296,10 +299,14 @@ void tst_Catalogue::malformedFileNamesFileAndLine()
 
 void tst_Catalogue::missingFileIsNamed()
 {
-    const QString path = m_folder->filePath(QStringLiteral("none.catalogue"));
-    QString error;
-    QVERIFY(!loadCatalogue(path, &error));
-    QVERIFY2(error.startsWith(path + QStringLiteral(": ")), qPrintable(error));
+    // A FIFO would block the reader forever.
+    const QString fifo = m_folder->filePath(QStringLiteral("fifo.catalogue"));
+    QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
+    for (const QString &path : {m_folder->filePath(QStringLiteral("none.catalogue")), fifo}) {
+        QString error;
+        QVERIFY(!loadCatalogue(path, &error));
+        QVERIFY2(error.startsWith(path + QStringLiteral(": ")), qPrintable(error));
+    }
 }
 
 void tst_Catalogue::absentEntriesAreEnumeratedAsNull()
