@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
     const QPoint press(300, 200);
     QList<double> milliseconds;
     QElapsedTimer timer;
+    int ringsShown = 0;
     for (int gesture = 0; gesture <= gestures; ++gesture) {
         if (gesture == 0 || gesture == 1000 || gesture == 5000 || gesture == 10000) {
             const QByteArray name = "soak_rss_after_" + QByteArray::number(gesture) + "_gestures";
@@ -51,6 +52,8 @@ int main(int argc, char *argv[])
         mouse.moveTo(press + gesturetest::outThrough(region, 8, 25));
         mouse.moveTo(press + gesturetest::outThrough(region, 8, 30));
         mouse.moveTo(press + gesturetest::outThrough(region, 8, 40));
+        const QList<QWidget *> rings = gesturetest::overlays();
+        ringsShown += std::any_of(rings.cbegin(), rings.cend(), [](QWidget *ring) { return ring->isVisible(); });
         if (gesture % 100 == 99) {
             mouse.moveTo(press + gesturetest::outThrough(region, 8, 75));
             mouse.moveTo(press + gesturetest::outThrough(region, 8, 90));
@@ -61,6 +64,7 @@ int main(int argc, char *argv[])
         milliseconds << double(timer.nsecsElapsed()) / 1e6;
     }
     bench::printFigures("soak_gesture_time", milliseconds, "ms");
+    bench::printFigure("soak_rings_shown", ringsShown, "gestures");
     bench::printFigure("soak_commands_run", standin::executedCommands().size(), "commands");
     gesturetest::closeContextMenus();
     return 0;
