@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
 #include <memory>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -369,6 +370,7 @@ void tst_SettingsStore::failedWriteKeepsTheFileAndIsReportedOnce_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::newRow("full disk") << "full";
+    QTest::newRow("file size limit") << "limit";
     QTest::newRow("read-only folder") << "read-only";
     QTest::newRow("folder cannot be made") << "blocked";
 }
@@ -384,7 +386,7 @@ void tst_SettingsStore::failedWriteKeepsTheFileAndIsReportedOnce()
                       ::mount("tmpfs", qPrintable(folder), "tmpfs", 0, "size=16k") == 0;
     if (root)
         m_mount = folder;
-    const QByteArray before("; kept\n[Host]\nColorScheme=2\n[Strokewheel]\n41=ID_LINE\n");
+    const QByteArray before("; kept\n[Host]\nColorScheme=2\n[Strokewheel]\n41=ID_LINE\n" + QByteArray(300, ';') + '\n');
     QVERIFY(write(folder + QStringLiteral("/settings.ini"), before));
     if (fault == QLatin1String("blocked"))
         folder += QStringLiteral("/settings.ini");
@@ -398,13 +400,12 @@ void tst_SettingsStore::failedWriteKeepsTheFileAndIsReportedOnce()
     ::getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit saved = limit;
     if (fault == QLatin1String("full") && root) {
-        QFile filler(folder + QStringLiteral("/filler"));
-        QVERIFY(filler.open(QIODevice::WriteOnly));
-        while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
-        }
-    } else if (fault == QLatin1String("full")) {
+        // Of the four pages the settings take one and this two: the lock file gets the
+        // last, so the write of the new file is what fails.
+        QVERIFY(write(folder + QStringLiteral("/filler"), QByteArray(8192, 'x')));
+    } else if (fault == QLatin1String("full") || fault == QLatin1String("limit")) {
         std::signal(SIGXFSZ, SIG_IGN);
-        limit.rlim_cur = 16;
+        limit.rlim_cur = 200;   // room for the lock file, not for the settings
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     } else if (fault == QLatin1String("read-only")) {
         QVERIFY(root ? ::mount("tmpfs", qPrintable(folder), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0
@@ -422,6 +423,9 @@ void tst_SettingsStore::failedWriteKeepsTheFileAndIsReportedOnce()
     QVERIFY(m_problems.first().contains(QDir::toNativeSeparators(file)));
     if (fault != QLatin1String("blocked"))
         QCOMPARE(contents(file), before);
+    if (fault == QLatin1String("full") || fault == QLatin1String("limit"))
+        QVERIFY2(m_problems.first().contains(QString::fromLocal8Bit(std::strerror(root && fault == "full" ? ENOSPC : EFBIG))),
+                 qPrintable(m_problems.first()));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("settings.ini.")), QStringList());
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
