@@ -16,7 +16,6 @@ private slots:
     void factoryCommand();
     void regionPictureName_data();
     void regionPictureName();
-    void settingNamesInResetOrder();
 };
 
 void tst_Regions::regionKey_data()
@@ -104,15 +103,6 @@ void tst_Regions::regionPictureName()
     QFETCH(QString, name);
     QFETCH(QString, picture);
     QCOMPARE(::regionPictureName(name), picture);
-}
-
-void tst_Regions::settingNamesInResetOrder()
-{
-    const QStringList expected = {"EnableMouseGesture", "ActiveScheme", "41", "42", "43", "44", "81",
-                                  "82", "83", "84", "85", "86", "87", "88"};
-    QCOMPARE(K2Keys::all(), expected);
-    QCOMPARE(K2Keys::FourGestureRegions[3], QStringLiteral("44"));
-    QCOMPARE(K2Keys::EightGestureRegions[0], QStringLiteral("81"));
 }
 
 QTEST_APPLESS_MAIN(tst_Regions)
