@@ -58,7 +58,6 @@ private slots:
     void matchesFactoryEightGestures();
 
     // Persistence through the host's settings file
-    void configurationSurvivesARestartOfTheHost();
 
 private:
     K2GestureConfig *config() const { return K2GestureConfig::instance(); }
@@ -533,32 +532,6 @@ void tst_GestureConfig::matchesFactoryEightGestures()
         store(storedPairs.at(i), storedPairs.at(i + 1));
     config()->reload();
     QCOMPARE(config()->matchesFactoryEightGestures(), matches);
-}
-
-void tst_GestureConfig::configurationSurvivesARestartOfTheHost()
-{
-    const QString file = m_folder->filePath(QStringLiteral("profile/settings.ini"));
-    standin::settingsStore()->setFile(file);
-    config()->reload();
-    QVector<K2CommandInfo> list = config()->commands;
-    list[indexOfId("ID_LINE")].region4 = 1;
-    list[indexOfId("ID_ZOOM_BOUNDS")].region4 = 0;
-    list[indexOfId("ID_CIRCLE")].region8 = 5;
-    list[indexOfId("ID_SAVE")].region8 = 0;
-    config()->save(list, false, 0);
-    const QVector<qint64> four = config()->fourGestureSlots;
-    const QVector<qint64> eight = config()->eightGestureSlots;
-
-    standin::reset();
-    buildCatalogue();
-    standin::settingsStore()->setFile(file);
-    config()->reload();
-
-    QVERIFY(!config()->enabled);
-    QCOMPARE(config()->eightGestures, 0u);
-    QCOMPARE(config()->fourGestureSlots, four);
-    QCOMPARE(config()->eightGestureSlots, eight);
-    QCOMPARE(slotIds(config()->eightGestureSlots).at(4), QStringLiteral("ID_CIRCLE"));
 }
 
 QTEST_MAIN(tst_GestureConfig)

@@ -23,7 +23,6 @@ private slots:
     void defaultValue();
     void hostValueIsReadInItsLatin1Form_data();
     void hostValueIsReadInItsLatin1Form();
-    void hostStoreWinsOverFallback();
     void missingKeyReadsAndStoresItsDefault();
     void noKeyStored_data();
     void noKeyStored();
@@ -94,16 +93,6 @@ void tst_GestureSettings::hostValueIsReadInItsLatin1Form()
     QVERIFY(settings()->value(QStringLiteral("41"), out));
     QCOMPARE(out, read);
     QCOMPARE(storedText(QStringLiteral("41")), stored);
-}
-
-void tst_GestureSettings::hostStoreWinsOverFallback()
-{
-    store(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
-    writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("8"));
-    QVERIFY(settings()->contains(QStringLiteral("ActiveScheme")));
-    QString out;
-    QVERIFY(settings()->value(QStringLiteral("ActiveScheme"), out));
-    QCOMPARE(out, QStringLiteral("4"));
 }
 
 void tst_GestureSettings::missingKeyReadsAndStoresItsDefault()
