@@ -60,7 +60,7 @@ void tst_SettingsFuzz::hostileFilesEndNormalised()
         // some lines that are no settings at all.
         QByteArray middle = "[Strokewheel]" + end;
         for (const QString &key : allKeys()) {
-            if (random() % 16)
+            if (random() % 32)
                 middle += key.toLatin1() + "=" + value() + end;
         }
         for (int line = int(random() % 3); line > 0; --line)
