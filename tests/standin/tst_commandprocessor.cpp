@@ -57,7 +57,6 @@ private slots:
     void history();
     void actionGetsInput_data();
     void actionGetsInput();
-    void recordsTextsAndFlags();
 
 private:
     OdStaticRxObject<EchoCommand> m_ping{"PING"};
@@ -170,24 +169,6 @@ void tst_CommandProcessor::actionGetsInput()
     standin::setCommandAction(QStringLiteral("zoom"), [&received](const QString &input) { received.append(input); });
     execute(text);
     QCOMPARE(received, inputs);
-}
-
-void tst_CommandProcessor::recordsTextsAndFlags()
-{
-    execute(QStringLiteral("^C^C_ZOOM _E"), true, false);
-    execute(QStringLiteral("  _line  "), false, true);
-    execute(QStringLiteral("^C^C_NOSUCH"), true, true);
-    execute(QString(), false, false);
-
-    const QList<standin::ExecutedCommand> executed = standin::executedCommands();
-    QCOMPARE(executed.size(), 4);
-    QCOMPARE(standin::executedCommandTexts(), (QStringList{QStringLiteral("^C^C_ZOOM _E"), QStringLiteral("  _line  "),
-                                                           QStringLiteral("^C^C_NOSUCH"), QString()}));
-    const QList<QPair<bool, bool>> flags = {{true, false}, {false, true}, {true, true}, {false, false}};
-    for (int i = 0; i < executed.size(); ++i) {
-        QCOMPARE(executed.at(i).menuMacro, flags.at(i).first);
-        QCOMPARE(executed.at(i).addToHistory, flags.at(i).second);
-    }
 }
 
 QTEST_MAIN(tst_CommandProcessor)
