@@ -7,7 +7,6 @@
 
 #include <QtTest>
 
-#include <dlfcn.h>
 #include <sys/stat.h>
 
 class tst_ModuleLoad : public QObject
@@ -17,7 +16,6 @@ class tst_ModuleLoad : public QObject
 private slots:
     void init();
     void exportsExactlyTwoFunctions();
-    void answersApiVersion();
     void resourcesLiveWithTheFile();
     void moduleNameIsFullPath();
     void loadRegistersAndUnloadRemoves();
@@ -50,18 +48,6 @@ void tst_ModuleLoad::exportsExactlyTwoFunctions()
     }
     functions.sort();
     QCOMPARE(functions, QStringList({"odrxCreateModuleObject", "odrxGetAPIVersion"}));
-}
-
-void tst_ModuleLoad::answersApiVersion()
-{
-    void *library = dlopen(QFile::encodeName(modulePath()).constData(), RTLD_NOW | RTLD_LOCAL);
-    QVERIFY2(library, dlerror());
-    auto version = reinterpret_cast<OdRxGetAPIVersionFn>(dlsym(library, "odrxGetAPIVersion"));
-    QVERIFY(version);
-    int answer[4] = {};
-    version(answer[0], answer[1], answer[2], answer[3]);
-    QCOMPARE(QVector<int>({answer[0], answer[1], answer[2], answer[3]}), QVector<int>({4, 3, 2, 44932}));
-    dlclose(library);
 }
 
 void tst_ModuleLoad::resourcesLiveWithTheFile()

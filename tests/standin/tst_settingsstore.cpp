@@ -1,6 +1,5 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Tests of the stand-in host's settings store and its INI file, with real faults.
-#include "host/CFxString.h"
 #include "standin/IniFile.h"
 #include "standin/SettingsStore.h"
 
@@ -70,7 +69,6 @@ private slots:
     void editKeepsEveryOtherLine_data();
     void editKeepsEveryOtherLine();
 
-    void profileInterfaceExchangesResultBuffers();
     void valuesSurviveARestart();
     void fileIsReadWhenFirstUsed();
     void burstOfChangesIsOneWriteAtTheEndOfTheTurn();
@@ -193,28 +191,6 @@ void tst_SettingsStore::editKeepsEveryOtherLine()
     QVERIFY2(IniFile::apply(before, {{section, "41", "ID_LINE", false}, {section, "42", {}, true},
                                      {section, "43", {}, false}}, &text, &error), qPrintable(error));
     QCOMPARE(text, after);
-}
-
-void tst_SettingsStore::profileInterfaceExchangesResultBuffers()
-{
-    SettingsStore store;
-    CFxProfile &profile = store;
-    const OdString sectionName = CFxString(section).toOdString();
-    QVERIFY(!profile.IsValueExist(sectionName, CFxString("41").toOdString()));
-    QVERIFY(profile.GetValue(sectionName, CFxString("41").toOdString(), 4).isNull());
-
-    OdResBufPtr value = OdResBuf::newRb(OdResBufType::kRtString);
-    value->setString(CFxString(QString()).toOdString());
-    profile.SetValue(sectionName, CFxString("41").toOdString(), value.get());
-    profile.SetValue(sectionName, CFxString("42").toOdString(), nullptr);
-
-    QVERIFY(profile.IsValueExist(sectionName, CFxString("41").toOdString()));
-    QVERIFY(!profile.IsValueExist(sectionName, CFxString("42").toOdString()));
-    const OdResBufPtr read = profile.GetValue(sectionName, CFxString("41").toOdString(), 4);
-    QVERIFY(!read.isNull());
-    QCOMPARE(read->restype(), OdResBufType::kRtString);
-    QVERIFY(read->getString().isEmpty());
-    QVERIFY(!profile.IsValueExist(CFxString("strokewheel").toOdString(), CFxString("41").toOdString()));
 }
 
 void tst_SettingsStore::valuesSurviveARestart()
