@@ -81,6 +81,7 @@ private slots:
     void malformedFileNamesFileAndLine();
     void missingFileIsNamed();
 
+    void fixtureFileReadsEveryKindOfEntry();
     void absentEntriesAreEnumeratedAsNull();
     void iconIsRenderedOnceAtTheRequestedSize();
     void commandWord_data();
@@ -241,6 +242,29 @@ void tst_Catalogue::missingFileIsNamed()
         QVERIFY(!loadCatalogue(path, &error));
         QVERIFY2(error.startsWith(path + QStringLiteral(": ")), qPrintable(error));
     }
+}
+
+void tst_Catalogue::fixtureFileReadsEveryKindOfEntry()
+{
+    // The cases a real menu rarely shows live here, not in the bundled catalogue.
+    QString error;
+    QVERIFY2(loadCatalogue(writeFile("icons icons\n[commands Draw]\n"
+                                     "ID_LINE | ^C^C_LINE | Line | line | Creates lines.\n"
+                                     "ID_RECENT |  | Recent | - | Lists files.\n"
+                                     "ID_EXIT | ^C^C_QUIT | Exit | - | Exits. | excluded\n"
+                                     "ID_BCLOSE | ^C^C_BCLOSE | Close | - | Closes. | block\n"
+                                     "[commands Favourites]\nID_LINE\n[menus Main]\n&Draw\n  &Line = ID_LINE\n"),
+                           &error),
+             qPrintable(error));
+    const UICommand *line = catalogue()->command(QStringLiteral("ID_LINE"));
+    QCOMPARE(walk(*catalogue()).groupEntries,
+             (QVector<const CFxUICommand *>{line, catalogue()->command(QStringLiteral("ID_RECENT")),
+                                           catalogue()->command(QStringLiteral("ID_EXIT")),
+                                           catalogue()->command(QStringLiteral("ID_BCLOSE")), line}));
+    QVERIFY(catalogue()->command(QStringLiteral("ID_RECENT"))->macro().isEmpty());
+    QVERIFY(catalogue()->command(QStringLiteral("ID_EXIT"))->IsExcluded());
+    QCOMPARE(catalogue()->command(QStringLiteral("ID_BCLOSE"))->mode(), 1);
+    QVERIFY(line->hasIcon());
 }
 
 void tst_Catalogue::absentEntriesAreEnumeratedAsNull()
