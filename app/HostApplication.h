@@ -38,6 +38,7 @@ public:
     void shutdown();
 
     static QString defaultProfileFolder();
+    static QString defaultModulePath();
 
 private:
     void installTranslations();
