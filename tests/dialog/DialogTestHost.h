@@ -105,11 +105,7 @@ inline void buildCatalogue(int extraCommands = 0)
     K2GestureConfig::instance()->reload();
 }
 
-inline const QString &section()
-{
-    static const QString name = QStringLiteral("Strokewheel");
-    return name;
-}
+using testsupport::section;
 
 // Stores the enabled flag, the scheme and region assignments (key -> command id), then
 // loads the configuration. Regions not named keep the factory assignment only when
