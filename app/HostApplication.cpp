@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -47,6 +48,11 @@ HostApplication::~HostApplication()
 QString HostApplication::defaultProfileFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString HostApplication::defaultModulePath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kModuleFileName));
 }
 
 void HostApplication::report(const QString &line)
@@ -140,6 +146,8 @@ bool HostApplication::prepareScript(int *exitCode)
 void HostApplication::installTranslations()
 {
     const QLocale locale = m_options.language.isEmpty() ? QLocale::system() : QLocale(m_options.language);
+    // The host's help pages follow the same language.
+    QLocale::setDefault(locale);
     const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"));
     // The module's texts, then Qt's own (button captions of the dialogs) where installed.
     const QList<QPair<QString, QString>> catalogues = {
@@ -184,7 +192,7 @@ void HostApplication::loadCatalogue()
         // Assignments name commands of a catalogue: a bad file must not cost them.
         QString bundledError;
         if (standin::loadCatalogue(bundled, &bundledError)) {
-            alert(QStringLiteral("Cannot load the command catalogue: %1. Using the bundled catalogue.").arg(error));
+            alert(QStringLiteral("Cannot load the command catalogue: %1. Using the bundled catalogue instead.").arg(error));
             return;
         }
         error += QStringLiteral("; ") + bundledError;
@@ -197,12 +205,11 @@ void HostApplication::loadCatalogue()
 
 void HostApplication::loadModule()
 {
-    const QString path = m_options.modulePath.isEmpty()
-                             ? QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kModuleFileName))
-                             : m_options.modulePath;
+    const QString path = m_options.modulePath.isEmpty() ? defaultModulePath() : m_options.modulePath;
     QString error;
+    // The file name only: the history shows in screenshots, the folder is the machine's.
     if (m_loader.load(path, &error))
-        emit standin::hostSignals()->historyLine(QStringLiteral("Loaded %1.").arg(QDir::toNativeSeparators(m_loader.path())));
+        emit standin::hostSignals()->historyLine(QStringLiteral("Loaded %1.").arg(QFileInfo(m_loader.path()).fileName()));
     else
         report(error + QStringLiteral(" Mouse gestures are not available."));
 }

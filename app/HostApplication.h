@@ -39,6 +39,7 @@ public:
     void shutdown();
 
     static QString defaultProfileFolder();
+    static QString defaultModulePath();
 
 private:
     void installTranslations();

@@ -2,9 +2,13 @@
 // What the host was asked for on its command line and by its environment.
 #include "app/HostOptions.h"
 
+#include "app/HostApplication.h"
+#include "standin/StandIn.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 bool HostOptions::displayAvailable(const QProcessEnvironment &environment)
 {
@@ -17,8 +21,8 @@ bool HostOptions::displayAvailable(const QProcessEnvironment &environment)
 
 QString HostOptions::defaultDemoOutput()
 {
-    // Beside the executable: in the build folder, away from the sources.
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("demo"));
+    // The user's data folder: an installed executable's folder is not writable.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).filePath(QStringLiteral("demo"));
 }
 
 HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvironment &environment,
@@ -29,10 +33,17 @@ HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvir
         "A small CAD host that loads the Strokewheel module: drag with the right mouse button in a drawing "
         "for a gesture, type GESTURE to configure them."));
     const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption module(QStringLiteral("module"), QStringLiteral("The module file to load."),
+    const QString defaultIs = QStringLiteral("\nDefault: %1");
+    const QCommandLineOption module(QStringLiteral("module"),
+                                    QStringLiteral("The module file to load.") +
+                                        defaultIs.arg(QDir::toNativeSeparators(HostApplication::defaultModulePath())),
                                     QStringLiteral("PATH"));
-    const QCommandLineOption profile(QStringLiteral("profile"),
-                                     QStringLiteral("The profile folder holding the settings."), QStringLiteral("DIR"));
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QStringLiteral("The profile folder holding the settings.") +
+            defaultIs.arg(QDir::toNativeSeparators(HostApplication::defaultProfileFolder())) +
+            QStringLiteral("; the demo uses a throw-away folder."),
+        QStringLiteral("DIR"));
     const QCommandLineOption replay(QStringLiteral("replay"),
                                     QStringLiteral("Run a replay script and exit: 0 when every expectation held, "
                                                    "1 at the first that did not, 2 for a malformed script."),
@@ -40,26 +51,28 @@ HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvir
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Run the bundled demo script (the default without a display)."));
     const QCommandLineOption output(QStringLiteral("output"),
-                                    QStringLiteral("Folder for the screenshots and prints of a script."),
+                                    QStringLiteral("Folder for the screenshots and prints of a script.") +
+                                        defaultIs.arg(QDir::toNativeSeparators(defaultDemoOutput())) +
+                                        QStringLiteral(" for the demo, the current folder otherwise."),
                                     QStringLiteral("DIR"));
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Language of the module's texts, e.g. de."), QStringLiteral("CODE"));
     const QCommandLineOption catalogue(QStringLiteral("catalogue"),
-                                       QStringLiteral("A catalogue file instead of the bundled one."),
+                                       QStringLiteral("A catalogue file instead of the bundled one (%1).")
+                                           .arg(QDir::toNativeSeparators(standin::defaultCataloguePath())),
                                        QStringLiteral("FILE"));
     parser.addOptions({module, profile, replay, demo, output, lang, catalogue});
 
     HostOptions options;
-    if (!parser.parse(arguments)) {
+    auto fail = [&](const QString &reason) {
         if (error)
-            *error = parser.errorText();
+            *error = reason + QStringLiteral(" Run \"strokewheel-host --help\" for the options.");
         return options;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        if (error)
-            *error = QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first());
-        return options;
-    }
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first()));
     if (parser.isSet(helpOption) && help)
         *help = parser.helpText();
     options.modulePath = parser.value(module);
@@ -69,11 +82,8 @@ HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvir
     options.language = parser.value(lang);
     options.cataloguePath = parser.value(catalogue);
     options.demo = parser.isSet(demo);
-    if (options.demo && !options.replayScript.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("--demo and --replay exclude each other.");
-        return options;
-    }
+    if (options.demo && !options.replayScript.isEmpty())
+        return fail(QStringLiteral("--demo and --replay exclude each other."));
     options.offscreen = !displayAvailable(environment);
     // Without a display there is nothing to use interactively: show the demo instead.
     if (options.offscreen && options.replayScript.isEmpty())

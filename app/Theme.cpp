@@ -13,9 +13,11 @@ QPalette palette(bool dark)
 {
     if (!dark) {
         QPalette light = QApplication::style()->standardPalette();
-        // Drawings sit on white, as on paper.
-        light.setColor(QPalette::Base, Qt::white);
-        light.setColor(QPalette::Text, QColor(0x20, 0x20, 0x20));
+        // Drawings sit on white, as on paper; disabled fields keep the style's grey look.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            light.setColor(group, QPalette::Base, Qt::white);
+            light.setColor(group, QPalette::Text, QColor(0x20, 0x20, 0x20));
+        }
         return light;
     }
     QPalette palette;
@@ -44,6 +46,7 @@ QPalette palette(bool dark)
     palette.setColor(QPalette::HighlightedText, Qt::white);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, window);
     return palette;
 }
 

@@ -37,7 +37,6 @@ public:
 
     // Describes the command of the row pressed last; setData asks before assigning it.
     void setRestriction(bool restricted, int restrictionKind);
-    bool isRestricted() const { return m_restricted; }
     int restrictionKind() const { return m_restrictionKind; }
     // Asks whether the restricted command may get a region; false only for No.
     bool ConfirmRestrictedCommand();

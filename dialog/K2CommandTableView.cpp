@@ -14,6 +14,8 @@ void K2CommandTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::End
     // An editor that still had the focus was closed by a choice, not by leaving it.
     const bool hadFocus = editor && editor->hasFocus();
     QTableView::closeEditor(editor, hint);
+    // The current index may lie in a column without an editor: this overload of edit()
+    // then simply opens nothing, where the one-argument overload warns.
     if (hadFocus)
-        edit(currentIndex());
+        edit(currentIndex(), QAbstractItemView::AllEditTriggers, nullptr);
 }

@@ -13,8 +13,6 @@ public:
     explicit MyStyle(const QStringList &styleNames);
     ~MyStyle() override;
 
-    QStyle *baseStyle() const { return m_baseStyle; }
-
     void polish(QWidget *widget) override;
     void unpolish(QWidget *widget) override;
     void polish(QApplication *application) override;

@@ -13,6 +13,7 @@ packages=(
     xvfb xauth xdotool                                 # a real X server for the display tests
     ccache                                             # cheap rebuilds in fresh build folders
     qttranslations5-l10n                               # Qt's own texts (dialog buttons) for --lang
+    dpkg-dev                                           # dpkg-shlibdeps: the package's dependencies
 )
 
 missing=()

@@ -2,7 +2,7 @@
 // The host's dialog base.
 #include "host/CFxDialog.h"
 
-#include <QtGlobal>
+#include "standin/HelpWindow.h"
 
 CFxDialog::CFxDialog(QWidget *parent, bool option, Qt::WindowFlags flags)
     : QDialog(parent, flags), m_option(option)
@@ -38,6 +38,5 @@ bool CFxDialog::option() const
 
 void CFxDialog::Help()
 {
-    // The stand-in has no help viewer; it names the topic without blocking.
-    qInfo("Help topic %d", GetHelpContextId());
+    standin::HelpWindow::open(GetHelpContextId(), this);
 }

@@ -30,13 +30,9 @@ bool loadCatalogue(const QString &path, QString *error)
     return catalogue()->load(path, error);
 }
 
+// Beside the library, in the build folder as in an installed tree.
 QString defaultCataloguePath()
 {
-#ifdef STANDIN_SOURCE_DIR
-    const QString source = QDir(QString::fromUtf8(STANDIN_SOURCE_DIR)).filePath(QLatin1String(bundledCatalogue));
-    if (QFileInfo(source).isFile())
-        return source;
-#endif
     return QDir(libraryFolder()).filePath(QLatin1String(bundledCatalogue));
 }
 

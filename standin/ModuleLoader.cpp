@@ -77,7 +77,7 @@ bool ModuleLoader::load(const QString &path, QString *error)
         return fail(damaged);
     m_library = dlopen(QFile::encodeName(fullPath).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!m_library)
-        return fail(QString::fromLocal8Bit(dlerror()));
+        return fail(QString::fromLocal8Bit(dlerror()) + QLatin1Char('.'));
 
     auto version = reinterpret_cast<OdRxGetAPIVersionFn>(dlsym(m_library, "odrxGetAPIVersion"));
     auto create = reinterpret_cast<OdRxCreateModuleObjectFn>(dlsym(m_library, "odrxCreateModuleObject"));

@@ -302,11 +302,11 @@ void installHostFonts()
     done = true;
     if (QFontInfo(QFont(QStringLiteral("Tahoma"))).family().compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0)
         return;
-    // Wine's Tahoma (Debian's fonts-wine) has Tahoma's metrics.
-    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        if (QFileInfo::exists(QString::fromLatin1(file)))
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    }
+    // Wine's Tahoma (Debian's fonts-wine) has Tahoma's metrics. Its bold face is left out:
+    // its thin outlines on bold advances print letter-spaced; Qt emboldens the regular one.
+    const QString file = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (QFileInfo::exists(file))
+        QFontDatabase::addApplicationFont(file);
 }
 
 } // namespace standin

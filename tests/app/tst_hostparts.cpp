@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The host's pure parts: its command line, the command recall and the ZOOM options.
 #include "app/CommandRecall.h"
+#include "app/HostApplication.h"
 #include "app/HostOptions.h"
 #include "app/ZoomCommand.h"
 
@@ -20,6 +21,7 @@ private slots:
     void optionsAreRead();
     void badCommandLines_data();
     void badCommandLines();
+    void helpGivesTheDefaults();
 
     void recallWalksBackAndForth();
     void recallSkipsEmptyAndRepeated();
@@ -122,6 +124,17 @@ void tst_HostParts::badCommandLines()
     QString error;
     HostOptions::parse(arguments, environment({"DISPLAY"}), &error);
     QVERIFY2(error.contains(reason), qPrintable(error));
+    QVERIFY2(error.endsWith(QLatin1String("\"strokewheel-host --help\" for the options.")), qPrintable(error));
+}
+
+void tst_HostParts::helpGivesTheDefaults()
+{
+    QString error;
+    QString help;
+    HostOptions::parse({"strokewheel-host", "--help"}, environment({"DISPLAY"}), &error, &help);
+    for (const QString &folder : {HostOptions::defaultDemoOutput(), HostApplication::defaultModulePath(),
+                                  HostApplication::defaultProfileFolder()})
+        QVERIFY2(help.contains(QDir::toNativeSeparators(folder)), qPrintable(folder + "\n" + help));
 }
 
 void tst_HostParts::recallWalksBackAndForth()

@@ -1,20 +1,16 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The printed gesture list: the rich-text table built from a model, and printing it
 // from the dialog through Qt's print dialog into a PDF file.
-#include "dialog/K2DonutDialogManager.h"
 #include "dialog/K2PrintDocument.h"
 
-#include "DialogTestHost.h"
+#include "DialogUnderTest.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardItemModel>
-#include <QTableView>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QtTest>
@@ -40,48 +36,41 @@ QColor cellBackground(QTextTable *table, int row, int column)
     return table->cellAt(row, column).format().background().color();
 }
 
-QTextBlockFormat cellBlockFormat(QTextTable *table, int row, int column)
+// Where the cell's content sits on the laid-out page.
+QRectF cellContent(QTextTable *table, int row, int column)
 {
-    return table->cellAt(row, column).firstCursorPosition().blockFormat();
+    return table->document()->documentLayout()->blockBoundingRect(
+        table->cellAt(row, column).firstCursorPosition().block());
 }
 
-// The character format of the cell's last character.
-QTextCharFormat cellCharFormat(QTextTable *table, int row, int column)
-{
-    return table->cellAt(row, column).lastCursorPosition().charFormat();
-}
+const QString picture = QString(QChar::ObjectReplacementCharacter);
 
-bool cellHasPicture(QTextTable *table, int row, int column)
-{
-    return cellText(table, row, column).startsWith(QChar::ObjectReplacementCharacter);
-}
-
-// Three commands with the command table's roles, but nothing of the dialog.
+// Three commands with the command table's roles, but nothing of the dialog; the middle
+// one has no icon.
 std::unique_ptr<QStandardItemModel> threeRowModel()
 {
     auto model = std::make_unique<QStandardItemModel>(3, 3);
-    const QStringList headers = {QStringLiteral("Category"), QStringLiteral("Icon"), QStringLiteral("Command")};
-    for (int column = 0; column < 3; ++column) {
-        model->setHeaderData(column, Qt::Horizontal, headers.at(column));
+    model->setHorizontalHeaderLabels({QStringLiteral("Category"), QStringLiteral("Icon"), QStringLiteral("Command")});
+    for (int column = 0; column < 3; ++column)
         model->setHeaderData(column, Qt::Horizontal, QFont(QStringLiteral("Tahoma"), 8, QFont::Bold), Qt::FontRole);
-    }
     const QStringList captions = {QStringLiteral("Line"), QStringLiteral("Circle"), QStringLiteral("Trim")};
     for (int row = 0; row < 3; ++row) {
         model->setData(model->index(row, 0), QStringLiteral("Draw"));
-        model->setData(model->index(row, 0), int(Qt::AlignLeft | Qt::AlignVCenter), Qt::TextAlignmentRole);
-        model->setData(model->index(row, 1), dialogtest::solidIcon(Qt::red), Qt::DecorationRole);
+        if (row != 1)
+            model->setData(model->index(row, 1), dialogtest::solidIcon(Qt::red), Qt::DecorationRole);
         model->setData(model->index(row, 2), captions.at(row));
         model->setData(model->index(row, 2), int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
     }
     return model;
 }
 
-QStringList proxyCaptions(const QAbstractItemModel *model)
+// Chooses the file printer and a file name in the print dialog.
+void printToFile(QPrintDialog *printDialog, const QString &pdf)
 {
-    QStringList captions;
-    for (int row = 0; row < model->rowCount(); ++row)
-        captions << model->index(row, 2).data().toString();
-    return captions;
+    auto *printers = printDialog->findChild<QComboBox *>(QStringLiteral("printers"));
+    QVERIFY(printers);
+    printers->setCurrentIndex(printers->count() - 1);
+    printDialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(pdf);
 }
 
 } // namespace
@@ -94,23 +83,19 @@ private slots:
     void initTestCase();
     void init();
 
-    void tableShapeAndFormat();
-    void headerRow();
-    void rowsAlternateStartingWhite();
-    void textAndPictureBlocks();
-    void modelBackgroundIsKept_data();
-    void modelBackgroundIsKept();
-    void modelWithoutRowsPrintsTheHeader();
-    void modelWithoutColumnsHasNoTable();
+    void cellsShowTheModel();
+    void backgrounds_data();
+    void backgrounds();
+    void rowTextsAreCentred();
+    void emptyModels();
 
     void dialogPrintsFilteredAndSortedTable();
-    void selectCellHoldsOnlyThePicture();
     void printDialogCancelledPrintsNothing();
     void printedPdfListsVisibleCommandsInOrder();
 
 private:
-    // Runs "Print List" of dialog; the print dialog is then answered by answer().
-    void pressPrintList(K2DonutDialogManager &dialog, const std::function<void(QPrintDialog *)> &answer);
+    // Runs "Print List" of the dialog; the print dialog is then answered by answer().
+    void pressPrintList(dialogtest::DialogUnderTest &test, const std::function<void(QPrintDialog *)> &answer);
 };
 
 void tst_PrintDocument::initTestCase()
@@ -123,193 +108,116 @@ void tst_PrintDocument::init()
     standin::reset();
 }
 
-void tst_PrintDocument::tableShapeAndFormat()
-{
-    const auto model = threeRowModel();
-    const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
-    QCOMPARE(document->parent(), nullptr);
-    QTextTable *table = tableOf(document.get());
-    QVERIFY(table);
-    QCOMPARE(table->rows(), 4);
-    QCOMPARE(table->columns(), 3);
-    const QTextTableFormat format = table->format();
-    QCOMPARE(format.width(), QTextLength(QTextLength::PercentageLength, 98));
-    QCOMPARE(format.background(), QBrush(Qt::white));
-    QCOMPARE(format.border(), 0.0);
-    QCOMPARE(format.cellSpacing(), 2.0);
-    QCOMPARE(format.cellPadding(), 2.0);
-    QCOMPARE(format.alignment(), Qt::AlignLeft);
-}
-
-void tst_PrintDocument::headerRow()
+void tst_PrintDocument::cellsShowTheModel()
 {
     const auto model = threeRowModel();
     model->setHeaderData(2, Qt::Horizontal, QColor(Qt::blue), Qt::ForegroundRole);
     const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
     QTextTable *table = tableOf(document.get());
-    QCOMPARE(cellText(table, 0, 0), QStringLiteral("Category"));
-    QCOMPARE(cellText(table, 0, 1), QStringLiteral("Icon"));
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 4);
     QCOMPARE(cellText(table, 0, 2), QStringLiteral("Command"));
-    for (int column = 0; column < 3; ++column) {
-        QCOMPARE(cellBackground(table, 0, column), QColor(QStringLiteral("#dfdfdf")));
-        const QFont font = cellCharFormat(table, 0, column).font();
-        QCOMPARE(font.family(), QStringLiteral("Tahoma"));
-        QCOMPARE(font.pointSize(), 8);
-        QVERIFY(font.bold());
-        QVERIFY(!font.italic());
-    }
-    QCOMPARE(cellCharFormat(table, 0, 2).foreground().color(), QColor(Qt::blue));
-}
-
-void tst_PrintDocument::rowsAlternateStartingWhite()
-{
-    const auto model = threeRowModel();
-    const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
-    QTextTable *table = tableOf(document.get());
-    const QColor white(QStringLiteral("#ffffff"));
-    const QColor grey(QStringLiteral("#e1e1e1"));
-    for (int column = 0; column < 3; ++column) {
-        QCOMPARE(cellBackground(table, 1, column), white);
-        QCOMPARE(cellBackground(table, 2, column), grey);
-        QCOMPARE(cellBackground(table, 3, column), white);
-    }
-}
-
-void tst_PrintDocument::textAndPictureBlocks()
-{
-    const auto model = threeRowModel();
-    const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
-    QTextTable *table = tableOf(document.get());
+    const QTextCharFormat header = table->cellAt(0, 2).lastCursorPosition().charFormat();
+    QCOMPARE(header.font().family(), QStringLiteral("Tahoma"));
+    QVERIFY(header.font().bold());
+    QCOMPARE(header.foreground().color(), QColor(Qt::blue));
 
     QCOMPARE(cellText(table, 2, 2), QStringLiteral("Circle"));
-    const QTextBlockFormat text = cellBlockFormat(table, 2, 2);
-    QCOMPARE(text.topMargin(), 0.0);
-    QCOMPARE(text.bottomMargin(), 0.0);
-    QCOMPARE(text.alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    QCOMPARE(cellBlockFormat(table, 2, 0).alignment(), Qt::AlignLeft | Qt::AlignVCenter);
-
-    // The icon cell: the picture at toolbar size, then two spaces, in a block with margins 8.
-    QCOMPARE(cellText(table, 2, 1), QString(QChar::ObjectReplacementCharacter) + QStringLiteral("  "));
-    const QTextBlockFormat picture = cellBlockFormat(table, 2, 1);
-    QCOMPARE(picture.topMargin(), 8.0);
-    QCOMPARE(picture.bottomMargin(), 8.0);
-    QTextCursor cursor = table->cellAt(2, 1).firstCursorPosition();
+    QCOMPARE(table->cellAt(2, 2).firstCursorPosition().blockFormat().alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    // The icon cell: the picture at toolbar size, then two spaces.
+    QCOMPARE(cellText(table, 1, 1), picture + QStringLiteral("  "));
+    QTextCursor cursor = table->cellAt(1, 1).firstCursorPosition();
     cursor.movePosition(QTextCursor::NextCharacter);
-    const QTextImageFormat image = cursor.charFormat().toImageFormat();
-    QVERIFY(image.isValid());
-    const QImage stored = document->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+    const QImage stored = document->resource(QTextDocument::ImageResource,
+                                             QUrl(cursor.charFormat().toImageFormat().name())).value<QImage>();
     QCOMPARE(stored.size(), QSize(16, 16));
     QCOMPARE(QColor(stored.pixel(8, 8)), QColor(Qt::red));
 }
 
-void tst_PrintDocument::modelBackgroundIsKept_data()
+void tst_PrintDocument::backgrounds_data()
 {
     QTest::addColumn<QVariant>("background");
+    QTest::newRow("alternating") << QVariant();
     QTest::newRow("colour") << QVariant(QColor(10, 20, 30));
     QTest::newRow("solid brush") << QVariant(QBrush(QColor(10, 20, 30)));
 }
 
-void tst_PrintDocument::modelBackgroundIsKept()
+void tst_PrintDocument::backgrounds()
 {
     QFETCH(QVariant, background);
     const auto model = threeRowModel();
-    model->setData(model->index(0, 1), background, Qt::BackgroundRole);
-    model->setData(model->index(1, 1), background, Qt::BackgroundRole);
+    for (int row = 0; row < 3; ++row)
+        model->setData(model->index(row, 1), background, Qt::BackgroundRole);
     const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
     QTextTable *table = tableOf(document.get());
-    QCOMPARE(cellBackground(table, 1, 1), QColor(10, 20, 30));
-    QCOMPARE(cellBackground(table, 2, 1), QColor(10, 20, 30));
-    QCOMPARE(cellBackground(table, 2, 0), QColor(QStringLiteral("#e1e1e1")));
+    const QColor white(QStringLiteral("#ffffff"));
+    const QColor grey(QStringLiteral("#e1e1e1"));
+    const QColor kept = background.isValid() ? QColor(10, 20, 30) : QColor();
+    const QVector<QColor> alternating = {white, grey, white};
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(cellBackground(table, row + 1, 0), alternating.at(row));
+        QCOMPARE(cellBackground(table, row + 1, 1), kept.isValid() ? kept : alternating.at(row));
+    }
+    QCOMPARE(cellBackground(table, 0, 1), QColor(QStringLiteral("#dfdfdf")));
 }
 
-void tst_PrintDocument::modelWithoutRowsPrintsTheHeader()
+void tst_PrintDocument::rowTextsAreCentred()
+{
+    const auto model = threeRowModel();
+    const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
+    QTextTable *table = tableOf(document.get());
+    document->documentLayout()->documentSize();
+    // A row's texts sit level with its picture.
+    for (int row = 1; row <= 3; ++row)
+        QVERIFY(qAbs(cellContent(table, row, 2).center().y() - cellContent(table, row, 1).center().y()) <= 1);
+}
+
+void tst_PrintDocument::emptyModels()
 {
     const auto model = threeRowModel();
     model->setRowCount(0);
     const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
-    QTextTable *table = tableOf(document.get());
-    QVERIFY(table);
-    QCOMPARE(table->rows(), 1);
-    QCOMPARE(cellText(table, 0, 2), QStringLiteral("Command"));
+    QCOMPARE(tableOf(document.get())->rows(), 1);
+    QCOMPARE(cellText(tableOf(document.get()), 0, 2), QStringLiteral("Command"));
+
+    QStandardItemModel noColumns(3, 0);
+    const std::unique_ptr<QTextDocument> empty(buildPrintDocument(&noColumns));
+    QVERIFY(!tableOf(empty.get()));
 }
 
-void tst_PrintDocument::modelWithoutColumnsHasNoTable()
-{
-    QStandardItemModel model(3, 0);
-    const std::unique_ptr<QTextDocument> document(buildPrintDocument(&model));
-    QVERIFY(!tableOf(document.get()));
-}
-
+// The rows as the table shows them: filtered and sorted.
 void tst_PrintDocument::dialogPrintsFilteredAndSortedTable()
 {
     dialogtest::buildCatalogue();
     dialogtest::storeSettings(true, 8);
-    K2DonutDialogManager dialog(nullptr, false, false);
-    auto *view = dialog.findChild<QTableView *>(QStringLiteral("command_tableView"));
-    dialog.findChild<QCheckBox *>(QStringLiteral("filter_checkBox"))->setChecked(true);
-    view->sortByColumn(3, Qt::DescendingOrder);
-
-    const std::unique_ptr<QTextDocument> document(buildPrintDocument(view->model()));
+    dialogtest::DialogUnderTest test;
+    test.child<QCheckBox>("filter_checkBox")->setChecked(true);
+    test.child<QLineEdit>("search_lineEdit")->setText(QStringLiteral("o"));
+    test.view->sortByColumn(3, Qt::DescendingOrder);
+    const QStringList shown = test.shownCaptions();
+    QCOMPARE(shown.size(), 4);
+    const std::unique_ptr<QTextDocument> document(buildPrintDocument(test.proxy));
     QTextTable *table = tableOf(document.get());
-    QCOMPARE(table->rows(), 9);
-    QCOMPARE(table->columns(), 4);
-    const QStringList expected = {QStringLiteral("Trim"),   QStringLiteral("Line"),
-                                  QStringLiteral("Single Line Text"), QStringLiteral("Save"),
-                                  QStringLiteral("Copy"),   QStringLiteral("Open"),
-                                  QStringLiteral("Offset"), QStringLiteral("Zoom Extents")};
-    QCOMPARE(proxyCaptions(view->model()), expected);
-    for (int row = 0; row < expected.size(); ++row)
-        QCOMPARE(cellText(table, row + 1, 2), expected.at(row));
-    QCOMPARE(cellText(table, 0, 3), QStringLiteral("Select"));
-    QCOMPARE(cellCharFormat(table, 0, 3).font().family(), QStringLiteral("Tahoma"));
-
-    dialog.findChild<QLineEdit *>(QStringLiteral("search_lineEdit"))->setText(QStringLiteral("li"));
-    const std::unique_ptr<QTextDocument> searched(buildPrintDocument(view->model()));
-    QTextTable *searchedTable = tableOf(searched.get());
-    QCOMPARE(searchedTable->rows(), 3);
-    QCOMPARE(cellText(searchedTable, 1, 2), QStringLiteral("Line"));
-    QCOMPARE(cellText(searchedTable, 2, 2), QStringLiteral("Single Line Text"));
-}
-
-void tst_PrintDocument::selectCellHoldsOnlyThePicture()
-{
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
-    K2DonutDialogManager dialog(nullptr, false, false);
-    auto *view = dialog.findChild<QTableView *>(QStringLiteral("command_tableView"));
-    view->sortByColumn(3, Qt::AscendingOrder);
-    const std::unique_ptr<QTextDocument> document(buildPrintDocument(view->model()));
-    QTextTable *table = tableOf(document.get());
-
-    // Unassigned commands come first: their "Select" cell is empty.
-    const int unassigned = view->model()->rowCount() - 8;
-    QCOMPARE(cellText(table, 1, 3), QString());
-    QCOMPARE(cellText(table, unassigned, 3), QString());
-    QCOMPARE(cellText(table, unassigned + 1, 2), QStringLiteral("Zoom Extents"));
-    for (int row = unassigned + 1; row <= unassigned + 8; ++row) {
-        QCOMPARE(cellText(table, row, 3), QString(QChar::ObjectReplacementCharacter) + QStringLiteral("  "));
-        QCOMPARE(cellBlockFormat(table, row, 3).topMargin(), 8.0);
-        QCOMPARE(cellBlockFormat(table, row, 3).bottomMargin(), 8.0);
+    QCOMPARE(table->rows(), shown.size() + 1);
+    for (int row = 0; row < shown.size(); ++row) {
+        QCOMPARE(cellText(table, row + 1, 2), shown.at(row));
+        // An assigned command's "Select" cell holds the picture only.
+        QCOMPARE(cellText(table, row + 1, 3), picture + QStringLiteral("  "));
     }
-    // A command without an icon prints an empty icon cell; one with an icon a picture.
-    const int copyRow = proxyCaptions(view->model()).indexOf(QStringLiteral("Copy")) + 1;
-    const int lineRow = proxyCaptions(view->model()).indexOf(QStringLiteral("Line")) + 1;
-    QVERIFY(!cellHasPicture(table, copyRow, 1));
-    QVERIFY(cellHasPicture(table, lineRow, 1));
+    QCOMPARE(cellText(table, 0, 3), QStringLiteral("Select"));
 }
 
-void tst_PrintDocument::pressPrintList(K2DonutDialogManager &dialog,
+void tst_PrintDocument::pressPrintList(dialogtest::DialogUnderTest &test,
                                        const std::function<void(QPrintDialog *)> &answer)
 {
     bool answered = false;
     QTimer::singleShot(0, this, [&] {
-        auto *printDialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-        if (printDialog) {
+        if (auto *printDialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
             answer(printDialog);
             answered = true;
         }
     });
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("print_pushButton")), Qt::LeftButton);
+    QTest::mouseClick(test.child<QPushButton>("print_pushButton"), Qt::LeftButton);
     QVERIFY(answered);
 }
 
@@ -317,14 +225,12 @@ void tst_PrintDocument::printDialogCancelledPrintsNothing()
 {
     dialogtest::buildCatalogue();
     dialogtest::storeSettings(true, 8);
-    K2DonutDialogManager dialog(nullptr, false, false);
-    dialog.show();
+    dialogtest::DialogUnderTest test;
+    test.dialog.show();
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("cancelled.pdf"));
-    pressPrintList(dialog, [&](QPrintDialog *printDialog) {
-        auto *printers = printDialog->findChild<QComboBox *>(QStringLiteral("printers"));
-        printers->setCurrentIndex(printers->count() - 1);
-        printDialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(pdf);
+    pressPrintList(test, [&](QPrintDialog *printDialog) {
+        printToFile(printDialog, pdf);
         printDialog->reject();
     });
     QVERIFY(!QFileInfo::exists(pdf));
@@ -337,45 +243,49 @@ void tst_PrintDocument::printedPdfListsVisibleCommandsInOrder()
         QSKIP("pdftotext (poppler-utils) is not installed");
     dialogtest::buildCatalogue();
     dialogtest::storeSettings(true, 8);
-    K2DonutDialogManager dialog(nullptr, false, false);
-    dialog.show();
-    auto *view = dialog.findChild<QTableView *>(QStringLiteral("command_tableView"));
-    QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("search_lineEdit")), QStringLiteral("o"));
-    view->sortByColumn(2, Qt::DescendingOrder);
-    const QStringList visible = proxyCaptions(view->model());
-    QVERIFY(visible.size() > 3);
-    QVERIFY(!visible.contains(QStringLiteral("Line")));
+    dialogtest::DialogUnderTest test;
+    test.dialog.show();
+    QTest::keyClicks(test.child<QLineEdit>("search_lineEdit"), QStringLiteral("o"));
+    test.view->sortByColumn(2, Qt::DescendingOrder);
+    const QStringList visible = test.shownCaptions();
+    QVERIFY(visible.size() > 3 && !visible.contains(QStringLiteral("Line")));
 
     QTemporaryDir folder;
     folder.setAutoRemove(false);
     const QString pdf = folder.filePath(QStringLiteral("gestures.pdf"));
-    pressPrintList(dialog, [&](QPrintDialog *printDialog) {
+    pressPrintList(test, [&](QPrintDialog *printDialog) {
         // As a user does it: the file printer, a file name, then "Print".
-        auto *printers = printDialog->findChild<QComboBox *>(QStringLiteral("printers"));
-        QVERIFY(printers);
-        printers->setCurrentIndex(printers->count() - 1);
-        auto *fileName = printDialog->findChild<QLineEdit *>(QStringLiteral("filename"));
-        QVERIFY(fileName);
-        fileName->setText(pdf);
-        auto *buttons = printDialog->findChild<QDialogButtonBox *>();
-        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        printToFile(printDialog, pdf);
+        QTest::mouseClick(printDialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
-    QVERIFY(QFileInfo(pdf).size() > 0);
-
     QProcess process;
-    process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     QVERIFY(process.waitForFinished(30000));
-    // Compatibility normalisation undoes ligatures such as the "ff" of "Offset".
-    const QString text =
-        QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-    QVERIFY2(text.contains(QStringLiteral("Category")) && text.contains(QStringLiteral("Select")), qPrintable(text));
+    // The printed words with their tops; compatibility normalisation undoes ligatures such as
+    // the "ff" of "Offset".
+    const QString html = QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    QStringList words;
+    QVector<double> tops;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>")).globalMatch(html);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch word = it.next();
+        tops << word.captured(1).toDouble();
+        words << word.captured(2);
+    }
+    QVERIFY2(words.contains(QStringLiteral("Category")) && words.contains(QStringLiteral("Select")), qPrintable(html));
+    QVERIFY(!words.contains(QStringLiteral("Line")));
+    // Every visible command in order, one row each; rows with and without an icon equally tall.
+    QVector<double> rowTops;
     int position = 0;
     for (const QString &caption : visible) {
-        const int found = text.indexOf(caption, position);
-        QVERIFY2(found >= 0, qPrintable(caption + QStringLiteral(" missing or out of order in:\n") + text));
-        position = found + caption.size();
+        position = words.indexOf(caption.section(QLatin1Char(' '), 0, 0), position);
+        QVERIFY2(position >= 0, qPrintable(caption + QStringLiteral(" missing or out of order")));
+        rowTops << tops.at(position++);
     }
-    QVERIFY(!text.contains(QStringLiteral("Line")));
+    for (int row = 2; row < rowTops.size(); ++row)
+        QVERIFY2(qAbs((rowTops[row] - rowTops[row - 1]) - (rowTops[1] - rowTops[0])) < 0.05,
+                 qPrintable(QStringLiteral("row %1 starts at %2").arg(row).arg(rowTops[row])));
     folder.setAutoRemove(!QTest::currentTestFailed());
 }
 

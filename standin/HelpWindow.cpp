@@ -1,0 +1,60 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The host's help window.
+#include "standin/HelpWindow.h"
+
+#include <QFile>
+#include <QLocale>
+
+namespace standin {
+
+namespace {
+
+const char *pageName(int topic)
+{
+    return topic == HelpWindow::kGesturesTopic ? "gestures" : nullptr;
+}
+
+// The page in the language of the user's locale, else in English.
+QString pagePath(const char *name)
+{
+    const QString base = QStringLiteral(":/standin/help/%1_%2.html").arg(QLatin1String(name));
+    const QString localised = base.arg(QLocale().name().section(QLatin1Char('_'), 0, 0));
+    return QFile::exists(localised) ? localised : base.arg(QStringLiteral("en"));
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget *owner) : QTextBrowser(owner)
+{
+    setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setOpenExternalLinks(true);
+    document()->setDocumentMargin(12);
+    resize(560, 640);
+}
+
+bool HelpWindow::showTopic(int topic)
+{
+    const char *name = pageName(topic);
+    if (name)
+        setSource(QUrl(QStringLiteral("qrc") + pagePath(name)));
+    else
+        setHtml(QStringLiteral("<html><head><title>Help</title></head><body><p>There is no help page for "
+                               "topic %1.</p></body></html>").arg(topic));
+    setWindowTitle(documentTitle());
+    return name != nullptr;
+}
+
+HelpWindow *HelpWindow::open(int topic, QWidget *owner)
+{
+    HelpWindow *window = owner ? owner->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!window)
+        window = new HelpWindow(owner);
+    window->showTopic(topic);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace standin
