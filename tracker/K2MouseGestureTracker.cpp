@@ -3,17 +3,14 @@
 #include "tracker/K2MouseGestureTracker.h"
 
 #include "config/K2GestureConfig.h"
+#include "module/K2Host.h"
 #include "overlay/K2DonutDialogTLStyleImpl.h"
 
 #include "host/CFxApplication.h"
 #include "host/CFxDocument.h"
 #include "host/CFxInputPointManager.h"
-#include "host/CFxMainFrame.h"
 #include "host/CFxSystemServices.h"
 #include "host/CFxUtils.h"
-
-#include <QApplication>
-#include <QDesktopWidget>
 
 K2MouseGestureTracker::K2MouseGestureTracker() = default;
 
@@ -88,20 +85,9 @@ void K2MouseGestureTracker::OnTrackerDetached(CFxInputPointManager *)
 {
 }
 
-QWidget *K2MouseGestureTracker::overlayParent()
-{
-    if (CFxSystemServices *services = GetFxSystemServices()) {
-        if (CFxMainFrame *frame = services->GetMainFrame()) {
-            if (QWidget *window = frame->GetWidget())
-                return window;
-        }
-    }
-    return QApplication::desktop();
-}
-
 void K2MouseGestureTracker::createOverlay()
 {
-    m_overlay = new K2DonutDialogTLStyleImpl(overlayParent(), Qt::WindowFlags());
+    m_overlay = new K2DonutDialogTLStyleImpl(K2Host::windowParent(), Qt::WindowFlags());
     m_overlay->hide();
 }
 

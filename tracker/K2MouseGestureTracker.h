@@ -11,7 +11,6 @@
 #include <QSize>
 
 class K2DonutDialogTLStyleImpl;
-class QWidget;
 
 class K2MouseGestureTracker : public QObject, public CFxTracker
 {
@@ -46,7 +45,6 @@ public:
     CFxString m_pendingCommand;
 
 private:
-    static QWidget *overlayParent();
     void createOverlay();
     void placeAndArmOverlay(CFxInputPointManager *manager);
     void collectOutcome(CFxInputPointManager *manager);
