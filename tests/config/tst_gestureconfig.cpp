@@ -34,10 +34,7 @@ private slots:
     void emptyRegionValue_data();
     void emptyRegionValue();
     void sameIdUnderTwoKeysKeepsTheHigherRegionOnSave();
-    void fallbackOnlyValuesMigrateOnce();
-    void nullFallbackFlagBecomesFactoryValue();
     void factoryResetClearsFallbackAndWritesAllKeys();
-    void withoutHostStoreTheFactoryStateHoldsInMemoryOnly();
 
     // Saving
     void saveWritesEveryKeyAndKeepsTheLaterClaim();
@@ -226,39 +223,6 @@ void tst_GestureConfig::sameIdUnderTwoKeysKeepsTheHigherRegionOnSave()
     QCOMPARE(config()->fourGestureSlots.at(2), qint64(save));
 }
 
-void tst_GestureConfig::fallbackOnlyValuesMigrateOnce()
-{
-    writeFallback(QStringLiteral("EnableMouseGesture"), QStringLiteral("0"));
-    writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
-    writeFallback(QStringLiteral("41"), QStringLiteral("ID_CIRCLE"));
-    config()->reload();
-
-    QVERIFY(!config()->enabled);
-    QCOMPARE(config()->eightGestures, 0u);
-    QCOMPARE(slotIds(config()->fourGestureSlots), QStringList({"ID_CIRCLE", "", "", ""}));
-    QCOMPARE(storedText(QStringLiteral("EnableMouseGesture")), QStringLiteral("0"));
-    QCOMPARE(storedText(QStringLiteral("41")), QStringLiteral("ID_CIRCLE"));
-
-    writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("8"));
-    writeFallback(QStringLiteral("41"), QStringLiteral("ID_MOVE"));
-    config()->reload();
-    QCOMPARE(config()->eightGestures, 0u);
-    QCOMPARE(slotIds(config()->fourGestureSlots).first(), QStringLiteral("ID_CIRCLE"));
-    // Read, never written: the fallback holds what the test put there.
-    QCOMPARE(fallbackKeys(QStringLiteral("Gesture")).size(), 3);
-}
-
-void tst_GestureConfig::nullFallbackFlagBecomesFactoryValue()
-{
-    writeFallback(QStringLiteral("EnableMouseGesture"), QVariant());
-    writeFallback(QStringLiteral("83"), QVariant());
-    config()->reload();
-    QVERIFY(config()->enabled);
-    QCOMPARE(storedText(QStringLiteral("EnableMouseGesture")), QStringLiteral("1"));
-    // 83 counts as stored, so the 8-ring gets no factory fill-in and region 3 stays empty.
-    QCOMPARE(slotIds(config()->eightGestureSlots), QStringList({"", "", "", "", "", "", "", ""}));
-}
-
 void tst_GestureConfig::factoryResetClearsFallbackAndWritesAllKeys()
 {
     writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
@@ -275,23 +239,6 @@ void tst_GestureConfig::factoryResetClearsFallbackAndWritesAllKeys()
     QVERIFY(config()->enabled);
     QCOMPARE(config()->eightGestures, 1u);
     QVERIFY(config()->matchesFactoryEightGestures());
-}
-
-void tst_GestureConfig::withoutHostStoreTheFactoryStateHoldsInMemoryOnly()
-{
-    writeFallback(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
-    writeFallback(QStringLiteral("EnableMouseGesture"), QStringLiteral("0"));
-    standin::setPresent(standin::Link::CurrentProfile, false);
-
-    config()->reload();
-    QVERIFY(config()->enabled);
-    QCOMPARE(config()->eightGestures, 1u);
-    QVERIFY(config()->matchesFactoryEightGestures());
-
-    config()->save(config()->commands, false, 0);
-    QVERIFY(!config()->enabled);
-    standin::setPresent(standin::Link::CurrentProfile, true);
-    QVERIFY(standin::settingsStore()->keys(section()).isEmpty());
 }
 
 void tst_GestureConfig::saveWritesEveryKeyAndKeepsTheLaterClaim()
