@@ -14,6 +14,7 @@
 #include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
+#include "BenchCatalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,51 +39,6 @@ double microsecondsPerCall(const std::function<void()> &work)
         ++calls;
     } while (timer.nsecsElapsed() < 250'000'000 || calls < 3);
     return double(timer.nsecsElapsed()) / 1000.0 / calls;
-}
-
-// commandCount commands with icons from the bundled set, in groups of 50, reachable
-// through 10 top-level menus of 3 levels; every tenth command is in no menu.
-void buildCatalogue(int commandCount)
-{
-    const QDir icons(QFileInfo(standin::defaultCataloguePath()).absolutePath() + QStringLiteral("/../icons"));
-    const QStringList names =
-        QDir(icons.filePath(QStringLiteral("light"))).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
-    if (names.isEmpty())
-        qFatal("no icons in %s", qPrintable(icons.path()));
-    standin::Catalogue *catalogue = standin::catalogue();
-    catalogue->clear();
-    standin::Menu *bar = catalogue->addMenuGroup(QStringLiteral("Main"))->rootMenu();
-    QVector<standin::Menu *> submenus;
-    for (int m = 0; m < 10; ++m) {
-        standin::Menu *top = bar->addSubMenu(QStringLiteral("&Menu %1").arg(m));
-        for (int s = 0; s < 5; ++s)
-            submenus << top->addSubMenu(QStringLiteral("Sub&menu %1").arg(s))->addSubMenu(QStringLiteral("&More"));
-    }
-    standin::CommandGroup *group = nullptr;
-    for (int i = 0; i < commandCount; ++i) {
-        if (i % 50 == 0)
-            group = catalogue->addCommandGroup(QStringLiteral("Group %1").arg(i / 50));
-        const QString number = QString::number(i).rightJustified(5, QLatin1Char('0'));
-        standin::UICommand *command = catalogue->addCommand(
-            QStringLiteral("ID_CMD") + number, QStringLiteral("^C^C_CMD") + number,
-            QStringLiteral("Command ") + number, QStringLiteral("Runs command ") + number + QLatin1Char('.'));
-        const QString icon = names.at(i % names.size());
-        command->setIconFiles(icons.filePath(QStringLiteral("light/") + icon),
-                              icons.filePath(QStringLiteral("dark/") + icon));
-        group->add(command);
-        if (i % 10 != 9)
-            submenus.at(i % submenus.size())->addItem(QStringLiteral("&Command ") + number, command);
-    }
-    // The factory commands are the first eight, so every region has one.
-    const char *const factory[] = {"ID_ZOOM_BOUNDS", "ID_OFFSET", "ID_OPEN", "ID_COPY",
-                                   "ID_SAVE",        "ID_DTEXT",  "ID_LINE", "ID_TRIM"};
-    standin::CommandGroup *factoryGroup = catalogue->addCommandGroup(QStringLiteral("Factory"));
-    for (const char *id : factory) {
-        standin::UICommand *command = catalogue->addCommand(QLatin1String(id), QStringLiteral("^C^C_") + QLatin1String(id),
-                                                            QLatin1String(id), QStringLiteral("Factory command."));
-        command->setIconFiles(icons.filePath(QStringLiteral("light/line.svg")));
-        factoryGroup->add(command);
-    }
 }
 
 // Walks the host's enumeration the way the configuration does, without keeping anything.
@@ -113,7 +69,7 @@ void measure(int commandCount, const QString &settingsFile)
     }
     // Created before the catalogue, so that its first load does not hide the cold showing.
     K2GestureConfig *config = K2GestureConfig::instance();
-    buildCatalogue(commandCount);
+    bench::buildLargeCatalogue(commandCount);
 
     QElapsedTimer cold;
     cold.start();
