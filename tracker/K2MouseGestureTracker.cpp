@@ -21,13 +21,6 @@ K2MouseGestureTracker::~K2MouseGestureTracker()
     delete m_overlay.data();
 }
 
-bool K2MouseGestureTracker::isBlocked(const CFxInputPointManager &manager)
-{
-    return manager.IsCommandInProgress() || manager.IsInModalState() || manager.IsGripEditing()
-        || manager.IsWindowSelecting() || manager.IsPanning() || manager.IsTransparentCommandActive()
-        || manager.IsDragging();
-}
-
 bool K2MouseGestureTracker::isGestureDrag(const QPoint &delta)
 {
     return delta.manhattanLength() > GestureThreshold;
@@ -46,7 +39,8 @@ CFxString K2MouseGestureTracker::firstWord(const CFxString &text)
 
 void K2MouseGestureTracker::OnInputEvent(int, CFxInputPointManager *manager)
 {
-    // Every mouse event of every view comes through here: the idle path stays a few tests.
+    // Every mouse event of every view comes through here: the idle path stays a few tests,
+    // in a function short enough to need no stack frame of its own.
     if (!K2GestureConfig::instance()->enabled)
         return;
     if (isBlocked(*manager))
@@ -57,7 +51,11 @@ void K2MouseGestureTracker::OnInputEvent(int, CFxInputPointManager *manager)
     } else if (!m_tracking) {
         return;
     }
+    followDrag(manager);
+}
 
+void K2MouseGestureTracker::followDrag(CFxInputPointManager *manager)
+{
     const QPoint delta = manager->GetDevicePoint() - m_startPoint;
     if (manager->IsTrackingMove() && manager->IsGestureButtonDown() && isGestureDrag(delta)) {
         if (!m_overlay)
