@@ -3,12 +3,15 @@
 // of printing a figure.
 #pragma once
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QList>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -59,6 +62,27 @@ inline void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &contex
     if (message.startsWith(QLatin1String("This plugin does not support")) || message.contains(QLatin1String("XDG_RUNTIME_DIR")))
         return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// Waits for widget's next paint; returns false after two seconds without one.
+inline bool waitForPaint(QWidget *widget)
+{
+    struct PaintSpy : QObject
+    {
+        bool painted = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    } spy;
+    widget->installEventFilter(&spy);
+    QElapsedTimer timer;
+    timer.start();
+    while (!spy.painted && timer.elapsed() < 2000)
+        QCoreApplication::processEvents();
+    widget->removeEventFilter(&spy);
+    return spy.painted;
 }
 
 } // namespace bench

@@ -40,27 +40,6 @@ void processEventsFor(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-// Waits for widget's next paint; returns false after two seconds without one.
-bool waitForPaint(QWidget *widget)
-{
-    struct PaintSpy : QObject
-    {
-        bool painted = false;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            painted = painted || event->type() == QEvent::Paint;
-            return false;
-        }
-    } spy;
-    widget->installEventFilter(&spy);
-    QElapsedTimer timer;
-    timer.start();
-    while (!spy.painted && timer.elapsed() < 2000)
-        QCoreApplication::processEvents();
-    widget->removeEventFilter(&spy);
-    return spy.painted;
-}
-
 // The host as a user starts it: a catalogue of commandCount commands with SVG icons, a
 // profile on disk (holding the fourteen settings unless fresh), the main window with one
 // drawing, the module loaded, then half a second of idleness before the user acts.
@@ -109,7 +88,7 @@ int runChild(const QString &what, int commandCount, bool freshProfile)
         mouse.moveTo(press + QPoint(30, 0));
         const double shown = millisecondsSince(timer);
         const QList<QWidget *> overlays = gesturetest::overlays();
-        if (overlays.isEmpty() || !overlays.first()->isVisible() || !waitForPaint(overlays.first()))
+        if (overlays.isEmpty() || !overlays.first()->isVisible() || !bench::waitForPaint(overlays.first()))
             qFatal("the ring did not show");
         std::printf("first_ring_shown %f\nfirst_ring_painted %f\n", shown, millisecondsSince(timer));
     } else {
@@ -117,7 +96,7 @@ int runChild(const QString &what, int commandCount, bool freshProfile)
         timer.start();
         K2DonutDialogManager dialog(K2Host::windowParent(), false, false);
         dialog.show();
-        if (!waitForPaint(&dialog))
+        if (!bench::waitForPaint(&dialog))
             qFatal("the dialog did not paint");
         std::printf("first_dialog_open %f\n", millisecondsSince(timer));
     }

@@ -123,20 +123,8 @@ QPair<double, double> timeGesture(gesturetest::ViewMouse &mouse)
     const QList<QWidget *> overlays = gesturetest::overlays();
     if (overlays.isEmpty() || !overlays.first()->isVisible())
         qFatal("the ring did not show");
-    struct PaintSpy : QObject
-    {
-        bool painted = false;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            painted = painted || event->type() == QEvent::Paint;
-            return false;
-        }
-    } spy;
-    overlays.first()->installEventFilter(&spy);
-    while (!spy.painted && timer.elapsed() < 2000)
-        QCoreApplication::processEvents();
+    bench::waitForPaint(overlays.first());
     const double painted = double(timer.nsecsElapsed()) / 1e6;
-    overlays.first()->removeEventFilter(&spy);
     mouse.release();
     QCoreApplication::processEvents();
     return {shown, painted};
