@@ -14,6 +14,7 @@
 #include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
+#include "BenchCatalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,62 +28,21 @@
 
 namespace {
 
-// Microseconds per call of work, repeated for at least a quarter of a second.
-double microsecondsPerCall(const std::function<void()> &work)
+// Microseconds per call of work, repeated for at least a tenth of a second; five times.
+QVector<double> microsecondsPerCall(const std::function<void()> &work)
 {
-    QElapsedTimer timer;
-    timer.start();
-    int calls = 0;
-    do {
-        work();
-        ++calls;
-    } while (timer.nsecsElapsed() < 250'000'000 || calls < 3);
-    return double(timer.nsecsElapsed()) / 1000.0 / calls;
-}
-
-// commandCount commands with icons from the bundled set, in groups of 50, reachable
-// through 10 top-level menus of 3 levels; every tenth command is in no menu.
-void buildCatalogue(int commandCount)
-{
-    const QDir icons(QFileInfo(standin::defaultCataloguePath()).absolutePath() + QStringLiteral("/../icons"));
-    const QStringList names =
-        QDir(icons.filePath(QStringLiteral("light"))).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
-    if (names.isEmpty())
-        qFatal("no icons in %s", qPrintable(icons.path()));
-    standin::Catalogue *catalogue = standin::catalogue();
-    catalogue->clear();
-    standin::Menu *bar = catalogue->addMenuGroup(QStringLiteral("Main"))->rootMenu();
-    QVector<standin::Menu *> submenus;
-    for (int m = 0; m < 10; ++m) {
-        standin::Menu *top = bar->addSubMenu(QStringLiteral("&Menu %1").arg(m));
-        for (int s = 0; s < 5; ++s)
-            submenus << top->addSubMenu(QStringLiteral("Sub&menu %1").arg(s))->addSubMenu(QStringLiteral("&More"));
+    QVector<double> values;
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        QElapsedTimer timer;
+        timer.start();
+        int calls = 0;
+        do {
+            work();
+            ++calls;
+        } while (timer.nsecsElapsed() < 100'000'000 || calls < 3);
+        values << double(timer.nsecsElapsed()) / 1000.0 / calls;
     }
-    standin::CommandGroup *group = nullptr;
-    for (int i = 0; i < commandCount; ++i) {
-        if (i % 50 == 0)
-            group = catalogue->addCommandGroup(QStringLiteral("Group %1").arg(i / 50));
-        const QString number = QString::number(i).rightJustified(5, QLatin1Char('0'));
-        standin::UICommand *command = catalogue->addCommand(
-            QStringLiteral("ID_CMD") + number, QStringLiteral("^C^C_CMD") + number,
-            QStringLiteral("Command ") + number, QStringLiteral("Runs command ") + number + QLatin1Char('.'));
-        const QString icon = names.at(i % names.size());
-        command->setIconFiles(icons.filePath(QStringLiteral("light/") + icon),
-                              icons.filePath(QStringLiteral("dark/") + icon));
-        group->add(command);
-        if (i % 10 != 9)
-            submenus.at(i % submenus.size())->addItem(QStringLiteral("&Command ") + number, command);
-    }
-    // The factory commands are the first eight, so every region has one.
-    const char *const factory[] = {"ID_ZOOM_BOUNDS", "ID_OFFSET", "ID_OPEN", "ID_COPY",
-                                   "ID_SAVE",        "ID_DTEXT",  "ID_LINE", "ID_TRIM"};
-    standin::CommandGroup *factoryGroup = catalogue->addCommandGroup(QStringLiteral("Factory"));
-    for (const char *id : factory) {
-        standin::UICommand *command = catalogue->addCommand(QLatin1String(id), QStringLiteral("^C^C_") + QLatin1String(id),
-                                                            QLatin1String(id), QStringLiteral("Factory command."));
-        command->setIconFiles(icons.filePath(QStringLiteral("light/line.svg")));
-        factoryGroup->add(command);
-    }
+    return values;
 }
 
 // Walks the host's enumeration the way the configuration does, without keeping anything.
@@ -104,60 +64,44 @@ void walkHostCatalogue()
     }
 }
 
-void measure(int commandCount, const QString &settingsFile)
+void measure(int commandCount)
 {
     standin::reset();
-    if (!settingsFile.isEmpty()) {
-        QFile::remove(settingsFile);
-        standin::settingsStore()->setFile(settingsFile);
-    }
-    // Created before the catalogue, so that its first load does not hide the cold showing.
+    bench::buildLargeCatalogue(commandCount);
     K2GestureConfig *config = K2GestureConfig::instance();
-    buildCatalogue(commandCount);
-
-    QElapsedTimer cold;
-    cold.start();
-    config->overlayContent();
-    const double firstCall = double(cold.nsecsElapsed()) / 1000.0;
-
-    const double overlay = microsecondsPerCall([config] { config->overlayContent(); });
-    const double reload = microsecondsPerCall([config] { config->reload(); });
-    const double categories = microsecondsPerCall([config] {
+    config->reload();
+    const auto report = [commandCount](const char *what, const QVector<double> &values) {
+        bench::report(QStringLiteral("warm.%1.%2").arg(QLatin1String(what)).arg(commandCount), "us", values);
+    };
+    report("overlay_content", microsecondsPerCall([config] { config->overlayContent(); }));
+    report("category_map", microsecondsPerCall([config] {
         config->categoryByMacro.clear();
         config->buildCategoryMap();
-    });
-    const double restrictions = microsecondsPerCall([] { CFxUtils::SetRestrictedCommands(); });
-    const double settings = microsecondsPerCall([config] {
+    }));
+    report("set_restricted_commands", microsecondsPerCall([] { CFxUtils::SetRestrictedCommands(); }));
+    report("load_14_settings", microsecondsPerCall([config] {
         config->loadFlags();
         config->loadFourGestureSlots();
         config->loadEightGestureSlots();
-    });
-    const double hostWalk = microsecondsPerCall(walkHostCatalogue);
-    const double catalogueBuild = reload - categories - restrictions - settings;
-
-    std::printf("%6d  %-6s %10.0f %10.0f | %9.0f %9.0f %9.0f %9.0f | %9.0f\n", commandCount,
-                settingsFile.isEmpty() ? "memory" : "file", firstCall, overlay, catalogueBuild, categories, settings,
-                restrictions, hostWalk);
+    }));
+    report("host_enumeration_only", microsecondsPerCall(walkHostCatalogue));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(bench::quietOffscreenNotes);
     QApplication app(argc, argv);
     QTemporaryDir folder;
     bench::isolateSettings(folder);
 
-    std::printf("K2GestureConfig::overlayContent(), microseconds per call (commands with SVG icons)\n");
-    std::printf("%6s  %-6s %10s %10s | %9s %9s %9s %9s | %9s\n", "cmds", "store", "first", "per call",
-                "catalogue", "menus", "14 keys", "restrict", "host walk");
-    // Sizes can be given on the command line; by default 150, 1,000 and 5,000 commands.
-    for (int count : bench::commandCounts(app.arguments(), {150, 1000, 5000})) {
-        measure(count, QString());
-        measure(count, folder.filePath(QStringLiteral("profile/settings.ini")));
-    }
-    std::printf("first: first showing, icons rendered; per call: later showings, icons cached.\n"
-                "catalogue = reload - menus - 14 keys - restrict (the command walk and list);\n"
-                "host walk = the same enumeration through the host without building the list.\n");
+    std::printf("Warm figures: one showing's K2GestureConfig::overlayContent() (catalogue walk, category map,\n"
+                "restrictions, settings) and its parts, microseconds per call (5 repeats of 0.1 s).\n");
+    for (int count : bench::commandCounts(app.arguments(), {150, 1000, 5000}))
+        measure(count);
+    std::printf("host_enumeration_only: the same walk through the host without building the list.\n");
     return 0;
 }

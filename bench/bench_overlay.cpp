@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Benchmark of the gesture overlay: one full paint, one pointer move inside and outside the
 // dead zone, and how many paints the moves cause.
+#include "BenchUtil.h"
 #include "host/CFxDocument.h"
 #include "host/CFxInputPointManager.h"
 #include "overlay/K2DonutDialogTLStyleImpl.h"
@@ -91,6 +92,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(bench::quietOffscreenNotes);
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     standin::reset();
@@ -101,8 +103,12 @@ int main(int argc, char **argv)
     auto *overlay = new K2DonutDialogTLStyleImpl(standin::mainWindow());
     overlay->resize(overlay->donutSize());
     const int paintRounds = 300;
-    std::printf("full paint, 4 regions, current region 1: %8.1f us\n", paintMicroseconds(*overlay, 4, paintRounds));
-    std::printf("full paint, 8 regions, current region 1: %8.1f us\n", paintMicroseconds(*overlay, 8, paintRounds));
+    for (const int count : {4, 8}) {
+        QVector<double> paints;
+        for (int repeat = 0; repeat < 5; ++repeat)
+            paints << paintMicroseconds(*overlay, count, paintRounds);
+        bench::report(QStringLiteral("warm.overlay_full_paint.%1_regions").arg(count), "us", paints);
+    }
 
     const QPoint press(300, 250);
     overlay->m_pressPoint = press;
@@ -112,15 +118,21 @@ int main(int argc, char **argv)
     QElapsedTimer showClock;
     showClock.start();
     overlay->showDonut();
-    std::printf("showDonut (catalogue and settings reload): %8.1f us\n", showClock.nsecsElapsed() / 1000.0);
+    bench::report("overlay_show_donut_bundled_catalogue", "us", {showClock.nsecsElapsed() / 1000.0});
 
     const int moveRounds = 100000;
-    const MoveFigures inside = moves(*overlay, viewWidget, QPoint(12, -8), moveRounds);
-    std::printf("mouse move inside the dead zone:  %8.1f ns, %d paints after %d moves, region %d\n",
-                inside.nanoseconds, inside.paints, moveRounds, inside.region);
-    const MoveFigures outside = moves(*overlay, viewWidget, QPoint(40, -10), moveRounds);
-    std::printf("mouse move outside the dead zone: %8.1f ns, %d paints after %d moves, region %d\n",
-                outside.nanoseconds, outside.paints, moveRounds, outside.region);
+    QVector<double> insideTimes, outsideTimes;
+    MoveFigures inside, outside;
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        inside = moves(*overlay, viewWidget, QPoint(12, -8), moveRounds);
+        insideTimes << inside.nanoseconds;
+        outside = moves(*overlay, viewWidget, QPoint(40, -10), moveRounds);
+        outsideTimes << outside.nanoseconds;
+    }
+    bench::report("warm.overlay_move_inside_dead_zone", "ns", insideTimes);
+    bench::report("warm.overlay_move_outside_dead_zone", "ns", outsideTimes);
+    std::printf("paints after the last %d moves inside the dead zone: %d (region %d); outside: %d (region %d)\n",
+                moveRounds, inside.paints, inside.region, outside.paints, outside.region);
 
     QMouseEvent release(QEvent::MouseButtonRelease, QPoint(), QCursor::pos(), Qt::RightButton, Qt::NoButton,
                         Qt::NoModifier);

@@ -15,9 +15,27 @@
 
 namespace {
 
-QString withoutAccelerators(QString caption)
+// Most captions have no accelerator: those are passed on without a copy.
+QString withoutAccelerators(const QString &caption)
 {
-    return caption.replace(QLatin1String("&"), QString());
+    if (!caption.contains(QLatin1Char('&')))
+        return caption;
+    return QString(caption).remove(QLatin1Char('&'));
+}
+
+// The stored text of a key that takes one of two values. A missing or unusable value
+// becomes factory, in memory and in the store.
+QString loadChoice(const QString &key, const QString &factory, const QString &other)
+{
+    const K2GestureSettings *settings = K2GestureSettings::instance();
+    QString stored;
+    if (settings->contains(key))
+        settings->value(key, stored);
+    if (stored != factory && stored != other) {
+        stored = factory;
+        settings->setValue(key, factory);
+    }
+    return stored;
 }
 
 } // namespace
@@ -29,32 +47,44 @@ K2GestureConfig::K2GestureConfig()
     reload();
 }
 
-K2GestureConfig *K2GestureConfig::instance()
+K2GestureConfig *K2GestureConfig::s_instance = nullptr;
+
+K2GestureConfig::~K2GestureConfig()
+{
+    s_instance = nullptr;
+}
+
+K2GestureConfig *K2GestureConfig::create()
 {
     // Function-local so that unloading the module file destroys it.
     static K2GestureConfig config;
-    return &config;
+    s_instance = &config;
+    return s_instance;
 }
 
 void K2GestureConfig::reload()
 {
+    const int previousCount = commands.size();
     commands.clear();
     categoryByMacro.clear();
     buildCategoryMap();
     CFxUtils::SetRestrictedCommands();
-    commands = readCommands();
+    commands = readCommands(previousCount);
 
     loadFlags();
     loadFourGestureSlots();
     loadEightGestureSlots();
 }
 
-QVector<K2CommandInfo> K2GestureConfig::readCommands() const
+QVector<K2CommandInfo> K2GestureConfig::readCommands(int expectedCount) const
 {
     // The host's order, duplicates kept; only commands the host offers with a macro count.
     CFxUICustomization *ui = GetFxSystemServices()->GetUICustomization();
     const int iconSize = 2 * CFxUtils::GetToolbarsIconSize();
+    // Translated once per walk: most commands of a large catalogue are in no menu.
+    const QString others = QCoreApplication::translate("QObject", "Others");
     QVector<K2CommandInfo> list;
+    list.reserve(expectedCount);
     for (CFxCommandGroupIteratorPtr groups = ui->NewCommandGroupIterator(); !groups->Done(); groups->Next()) {
         const CFxCommandGroup *group = groups->GetGroup();
         if (!group)
@@ -71,7 +101,8 @@ QVector<K2CommandInfo> K2GestureConfig::readCommands() const
             info.caption = command->GetCaption();
             info.helpText = command->GetHelpText();
             info.id = command->GetId();
-            info.category = categoryFor(info.macro);
+            const auto found = categoryByMacro.constFind(info.macro);
+            info.category = found != categoryByMacro.constEnd() ? found.value() : others;
             list.append(std::move(info));
         }
     }
@@ -97,7 +128,8 @@ void K2GestureConfig::addMenuCategories(const QString &category, CFxMenu *menu)
         const CFxMenuItem *item = menu->GetItem(i);
         if (!item)
             continue;
-        const QString name = withoutAccelerators(category.isEmpty() ? item->GetCaption().toQString() : category);
+        // A category handed down has already lost its "&".
+        const QString name = category.isEmpty() ? withoutAccelerators(item->GetCaption().toQString()) : category;
         if (const CFxUICommand *command = item->GetCommand())
             categoryByMacro.insert(command->GetMacro(), name);
         addMenuCategories(name, item->GetSubMenu());
@@ -114,36 +146,8 @@ QString K2GestureConfig::categoryFor(const QString &macro) const
 
 void K2GestureConfig::loadFlags()
 {
-    const K2GestureSettings *settings = K2GestureSettings::instance();
-    const QString on = QString::fromLatin1("1");
-    const QString off = QString::fromLatin1("0");
-    if (settings->contains(K2Keys::EnableMouseGesture)) {
-        QString stored;
-        settings->value(K2Keys::EnableMouseGesture, stored);
-        if (stored != on && stored != off) {
-            stored = on;
-            settings->setValue(K2Keys::EnableMouseGesture, on);
-        }
-        enabled = stored == on;
-    } else {
-        enabled = true;
-        settings->setValue(K2Keys::EnableMouseGesture, on);
-    }
-
-    const QString four = QString::fromLatin1("4");
-    const QString eight = QString::fromLatin1("8");
-    if (!settings->contains(K2Keys::ActiveScheme)) {
-        eightGestures = 1;
-        settings->setValue(K2Keys::ActiveScheme, eight);
-        return;
-    }
-    QString stored;
-    settings->value(K2Keys::ActiveScheme, stored);
-    if (stored != four && stored != eight) {
-        stored = eight;
-        settings->setValue(K2Keys::ActiveScheme, eight);
-    }
-    eightGestures = stored == four ? 0 : 1;
+    enabled = loadChoice(K2Keys::EnableMouseGesture, QStringLiteral("1"), QStringLiteral("0")) == QLatin1String("1");
+    eightGestures = loadChoice(K2Keys::ActiveScheme, QStringLiteral("8"), QStringLiteral("4")) == QLatin1String("4") ? 0 : 1;
 }
 
 void K2GestureConfig::loadFourGestureSlots()
@@ -191,35 +195,30 @@ void K2GestureConfig::loadSlots(const QString *keys, int count, QVector<qint64> 
 void K2GestureConfig::save(const QVector<K2CommandInfo> &list, bool enabledFlag, quint32 scheme)
 {
     const K2GestureSettings *settings = K2GestureSettings::instance();
-    bool assignedFour[4] = {};
-    bool assignedEight[8] = {};
-    fourGestureSlots.resize(4);
-    eightGestureSlots.resize(8);
-    for (int i = 0; i < list.size(); ++i) {
-        const K2CommandInfo &entry = list.at(i);
-        const int four = entry.region4;
-        if (four >= 1 && four <= 4) {
-            fourGestureSlots[four - 1] = i;
-            assignedFour[four - 1] = true;
-            settings->setValue(regionKey(0, four), entry.id);
+    const struct
+    {
+        QVector<qint64> &slotTable;
+        quint8 K2CommandInfo::*regionByte;
+        quint32 eightGestures;
+    } schemes[] = {{fourGestureSlots, &K2CommandInfo::region4, 0}, {eightGestureSlots, &K2CommandInfo::region8, 1}};
+    for (const auto &target : schemes) {
+        const int count = target.eightGestures != 0 ? 8 : 4;
+        // A later entry claiming a region wins it; both are written, the later last.
+        QVector<bool> assigned(count, false);
+        target.slotTable.resize(count);
+        for (int i = 0; i < list.size(); ++i) {
+            const int number = list.at(i).*target.regionByte;
+            if (number >= 1 && number <= count) {
+                target.slotTable[number - 1] = i;
+                assigned[number - 1] = true;
+                settings->setValue(regionKey(target.eightGestures, number), list.at(i).id);
+            }
         }
-        const int eight = entry.region8;
-        if (eight >= 1 && eight <= 8) {
-            eightGestureSlots[eight - 1] = i;
-            assignedEight[eight - 1] = true;
-            settings->setValue(regionKey(1, eight), entry.id);
-        }
-    }
-    for (int number = 1; number <= 4; ++number) {
-        if (!assignedFour[number - 1]) {
-            fourGestureSlots[number - 1] = -1;
-            settings->setValue(regionKey(0, number), QString());
-        }
-    }
-    for (int number = 1; number <= 8; ++number) {
-        if (!assignedEight[number - 1]) {
-            eightGestureSlots[number - 1] = -1;
-            settings->setValue(regionKey(1, number), QString());
+        for (int number = 1; number <= count; ++number) {
+            if (!assigned.at(number - 1)) {
+                target.slotTable[number - 1] = -1;
+                settings->setValue(regionKey(target.eightGestures, number), QString());
+            }
         }
     }
     if (&list != &commands)

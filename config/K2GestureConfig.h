@@ -17,7 +17,8 @@ class K2GestureConfig
 public:
     // The single configuration, created and loaded on first use; destroyed when the
     // module file is unloaded.
-    static K2GestureConfig *instance();
+    // Inline: the tracker asks for it on every input event of every view.
+    static K2GestureConfig *instance() { return s_instance ? s_instance : create(); }
 
     // Rebuilds the catalogue and the category map from the host, then loads the settings.
     void reload();
@@ -47,9 +48,13 @@ public:
 
 private:
     K2GestureConfig();
+    ~K2GestureConfig();
+    static K2GestureConfig *create();
     K2GestureConfig(const K2GestureConfig &) = delete;
     K2GestureConfig &operator=(const K2GestureConfig &) = delete;
-    QVector<K2CommandInfo> readCommands() const;
+    QVector<K2CommandInfo> readCommands(int expectedCount) const;
     void loadSlots(const QString *keys, int count, QVector<qint64> &slotTable, quint8 K2CommandInfo::*regionByte,
                    bool noKeyStored);
+
+    static K2GestureConfig *s_instance;
 };

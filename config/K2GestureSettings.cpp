@@ -3,7 +3,7 @@
 #include "config/K2GestureSettings.h"
 
 #include "config/K2Regions.h"
-#include "host/CFxApplication.h"
+#include "module/K2Host.h"
 #include "host/CFxProfileManager.h"
 #include "host/CFxString.h"
 #include "host/CFxSystemServices.h"
@@ -55,7 +55,7 @@ CFxProfile *K2GestureSettings::hostStore()
 
 QString K2GestureSettings::fallbackApplication()
 {
-    return CFxString(GetFxSystemServices()->GetApplication()->GetAppTitle()).toQString();
+    return K2Host::appTitle();
 }
 
 bool K2GestureSettings::contains(const QString &key) const

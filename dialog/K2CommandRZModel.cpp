@@ -4,7 +4,7 @@
 
 #include "config/K2GestureConfig.h"
 #include "dialog/K2DonutDialogManager.h"
-#include "host/CFxApplication.h"
+#include "module/K2Host.h"
 #include "host/CFxSystemServices.h"
 #include "host/CFxUtils.h"
 
@@ -188,8 +188,7 @@ bool K2CommandRZModel::ConfirmRestrictedCommand()
     const QString text =
         tr("Command active in %1 only. Do you want to assign command to mouse gesture?").arg(where);
     CFxSystemServices *services = GetFxSystemServices();
-    const CFxString title(services->GetApplication()->GetAppTitle());
-    const int answer = services->ShowMessage(text, title, CFxSystemServices::kYesNo | CFxSystemServices::kIconStop);
+    const int answer = services->ShowMessage(text, K2Host::appTitle(), CFxSystemServices::kYesNo | CFxSystemServices::kIconStop);
     return answer != CFxSystemServices::kAnswerNo;
 }
 

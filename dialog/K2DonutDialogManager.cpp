@@ -10,7 +10,7 @@
 #include "dialog/K2CommandRZSortFilterProxyModel.h"
 #include "dialog/K2PrintDocument.h"
 #include "dialog/MyStyle.h"
-#include "host/CFxApplication.h"
+#include "module/K2Host.h"
 #include "host/CFxSystemServices.h"
 #include "host/CFxUICustomization.h"
 #include "host/CFxUtils.h"
@@ -27,12 +27,6 @@ constexpr Qt::WindowFlags kDialogFlags =
     Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 constexpr int kHelpContextId = 9000;
 constexpr unsigned kResetQuestionFlags = CFxSystemServices::kOkCancel | CFxSystemServices::kIconExclamation;
-
-QString hostAppTitle()
-{
-    const OdString title = GetFxSystemServices()->GetApplication()->GetAppTitle();
-    return QString::fromLatin1(OdAnsiString(title).c_str());
-}
 
 } // namespace
 
@@ -268,7 +262,7 @@ void K2DonutDialogManager::applyDefaultSettings()
 {
     const QString question = tr("This will delete all of the user defined mouse gestures and reset to the "
                                 "factory defaults. Do you want to continue?");
-    if (GetFxSystemServices()->ShowMessage(question, hostAppTitle(), kResetQuestionFlags)
+    if (GetFxSystemServices()->ShowMessage(question, K2Host::appTitle(), kResetQuestionFlags)
         != CFxSystemServices::kAnswerOk)
         return;
     K2GestureConfig::instance()->restoreFactorySettings();

@@ -3,15 +3,12 @@
 #include "module/CFxGestureCommand.h"
 
 #include "dialog/K2DonutDialogManager.h"
+#include "module/K2Host.h"
 #include "host/CFxDocument.h"
-#include "host/CFxMainFrame.h"
 #include "host/CFxString.h"
-#include "host/CFxSystemServices.h"
 #include "host/OdDbDatabase.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDesktopWidget>
 
 namespace {
 
@@ -25,15 +22,6 @@ bool currentLayoutIsSheet(CFxCommandContext *context)
         return false;
     const OdDbLayoutPtr layout = database->currentLayoutId().safeOpenObject(OdDb::kForRead);
     return layout->getBlockTableRecordId() != database->getModelSpaceId();
-}
-
-QWidget *dialogParent()
-{
-    const CFxSystemServices *services = GetFxSystemServices();
-    const CFxMainFrame *frame = services ? services->GetMainFrame() : nullptr;
-    if (QWidget *mainWindow = frame ? frame->GetWidget() : nullptr)
-        return mainWindow;
-    return QApplication::desktop();
 }
 
 } // namespace
@@ -51,7 +39,7 @@ OdString CFxGestureCommand::localName() const
 int CFxGestureCommand::Run(CFxCommandContext *context)
 {
     const bool sheetLayout = currentLayoutIsSheet(context);
-    K2DonutDialogManager dialog(dialogParent(), false, sheetLayout);
+    K2DonutDialogManager dialog(K2Host::windowParent(), false, sheetLayout);
     dialog.exec();
     return kStatusDone;
 }

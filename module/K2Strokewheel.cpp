@@ -7,6 +7,10 @@
 #include "host/CFxMainFrame.h"
 #include "host/CFxSystemServices.h"
 #include "host/OdEdCommand.h"
+#include "overlay/K2DonutDialogTLStyleImpl.h"
+
+#include <QGuiApplication>
+#include <QTimer>
 
 namespace {
 bool moduleDisabled()
@@ -59,6 +63,10 @@ void K2Strokewheel::initApp()
 
     if (OdEditor *editor = odedEditor())
         editor->AddEditorReactor(this);
+
+    // Once the host is idle after start-up; the tracker's life bounds the wait.
+    if (qGuiApp)
+        QTimer::singleShot(0, &m_tracker, &K2DonutDialogTLStyleImpl::preloadPictures);
 }
 
 void K2Strokewheel::uninitApp()

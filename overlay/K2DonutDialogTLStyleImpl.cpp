@@ -7,15 +7,16 @@
 #include "host/CFxApplication.h"
 #include "host/CFxDocument.h"
 #include "host/CFxInputPointManager.h"
-#include "host/CFxMainFrame.h"
 #include "host/CFxProfileManager.h"
 #include "host/CFxSystemServices.h"
+#include "module/K2Host.h"
 #include "overlay/K2DonutLayout.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,6 +48,18 @@ QPixmap resourcePixmap(const QString &path)
 
 } // namespace
 
+void K2DonutDialogTLStyleImpl::preloadPictures()
+{
+    // The first picture decoded also makes Qt look for its image plugins.
+    const bool dark = isDarkStyle();
+    resourcePixmap(K2DonutLayout::ringImage(dark));
+    for (const int count : {4, 8}) {
+        for (int index = 0; index < count; ++index)
+            resourcePixmap(K2DonutLayout::highlightImage(count, index, dark));
+    }
+    QFontMetrics(K2DonutLayout::labelFont()).height();
+}
+
 K2DonutDialogTLStyleImpl::K2DonutDialogTLStyleImpl(QWidget *parent, Qt::WindowFlags flags)
     : K2DonutDialog(parent, flags)
 {
@@ -61,10 +74,7 @@ K2DonutDialogTLStyleImpl::K2DonutDialogTLStyleImpl(QWidget *parent, Qt::WindowFl
 K2DonutDialogTLStyleImpl::~K2DonutDialogTLStyleImpl()
 {
     // Painting leaves the last region's help text on the status line.
-    if (CFxSystemServices *services = GetFxSystemServices())
-        if (CFxMainFrame *frame = services->GetMainFrame())
-            if (CFxStatusLine *statusLine = frame->GetStatusLine())
-                statusLine->SetStatusText(CFxString(QString()), true);
+    K2Host::setStatusText(QString());
 }
 
 void K2DonutDialogTLStyleImpl::arm(CFxView *view)
@@ -247,8 +257,7 @@ void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
 
     if (m_currentRegion < 0)
         return;
-    GetFxSystemServices()->GetMainFrame()->GetStatusLine()->SetStatusText(
-        CFxString(m_regionHelpTexts.value(m_currentRegion)), true);
+    K2Host::setStatusText(m_regionHelpTexts.value(m_currentRegion));
 }
 
 void K2DonutDialogTLStyleImpl::drawSelection(QPainter &painter)

@@ -34,6 +34,10 @@ public:
     // Moves the painter's origin to the item of region index; returns the label rotation.
     qreal placeRegionItem(QPainter &painter, int count, int index);
 
+    // Decodes the ring and highlight pictures of the current style ahead of the first
+    // gesture, which would otherwise pay for them before its first paint.
+    static void preloadPictures();
+
     // Asked anew at every use: the user may switch the host's colour scheme at any time.
     static bool isDarkStyle();
 

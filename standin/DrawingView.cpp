@@ -148,11 +148,6 @@ void DrawingView::zoomBy(double factor)
     setTransform(zoomed);
 }
 
-bool DrawingView::isPanning() const
-{
-    return m_panning;
-}
-
 void DrawingView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

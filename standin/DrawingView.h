@@ -46,7 +46,8 @@ public:
     void zoomBy(double factor);
     // Goes back to the view before the last zoom or pan; false when there is none.
     bool zoomPrevious();
-    bool isPanning() const;
+    // Inline: asked on every input event the view delivers to trackers.
+    bool isPanning() const { return m_panning; }
 
 signals:
     void transformChanged();

@@ -38,38 +38,38 @@ void InputPointManager::RemoveTracker(CFxTracker *tracker)
 
 bool InputPointManager::IsCommandInProgress() const
 {
-    return blockingState(BlockingState::CommandInProgress);
+    return m_blocking[int(BlockingState::CommandInProgress)];
 }
 
 bool InputPointManager::IsInModalState() const
 {
-    return blockingState(BlockingState::ModalState);
+    return m_blocking[int(BlockingState::ModalState)];
 }
 
 bool InputPointManager::IsGripEditing() const
 {
-    return blockingState(BlockingState::GripEditing);
+    return m_blocking[int(BlockingState::GripEditing)];
 }
 
 bool InputPointManager::IsWindowSelecting() const
 {
-    return blockingState(BlockingState::WindowSelecting);
+    return m_blocking[int(BlockingState::WindowSelecting)];
 }
 
 bool InputPointManager::IsPanning() const
 {
     // The view pans itself while its middle button is held.
-    return blockingState(BlockingState::Panning) || m_view->isPanning();
+    return m_blocking[int(BlockingState::Panning)] || m_view->isPanning();
 }
 
 bool InputPointManager::IsTransparentCommandActive() const
 {
-    return blockingState(BlockingState::TransparentCommand);
+    return m_blocking[int(BlockingState::TransparentCommand)];
 }
 
 bool InputPointManager::IsDragging() const
 {
-    return blockingState(BlockingState::Dragging);
+    return m_blocking[int(BlockingState::Dragging)];
 }
 
 bool InputPointManager::IsGesturePress() const

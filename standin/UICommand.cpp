@@ -2,12 +2,12 @@
 // One command of the stand-in host's user interface.
 #include "standin/UICommand.h"
 
-#include "standin/CommandProcessor.h"
+#include "host/CFxUtils.h"
 
+#include "standin/CommandProcessor.h"
+#include "standin/LazyIconEngine.h"
 #include "standin/StandIn.h"
 
-#include <QFileInfo>
-#include <QPixmap>
 
 namespace standin {
 
@@ -56,7 +56,9 @@ void UICommand::setIconFiles(const QString &light, const QString &dark)
     m_lightIconFile = light;
     m_darkIconFile = dark;
     m_fixedIcon = QIcon();
-    m_renderedIcons.clear();
+    // Made with the catalogue, at the host's start, for the size the module asks (twice the
+    // toolbar's); nothing is read until one is drawn.
+    makeFileIcons(2 * CFxUtils::GetToolbarsIconSize());
 }
 
 void UICommand::setIcon(const QIcon &icon)
@@ -64,7 +66,8 @@ void UICommand::setIcon(const QIcon &icon)
     m_lightIconFile.clear();
     m_darkIconFile.clear();
     m_fixedIcon = icon;
-    m_renderedIcons.clear();
+    m_fileIcons[0] = m_fileIcons[1] = QIcon();
+    m_fileIconSide = -1;
 }
 
 bool UICommand::hasIcon() const
@@ -81,18 +84,16 @@ QIcon UICommand::GetIcon(int size) const
 {
     if (!m_fixedIcon.isNull() || m_lightIconFile.isEmpty())
         return m_fixedIcon;
-    const bool dark = colorScheme() >= 2;
-    const qint64 cacheKey = qint64(size) * 2 + (dark ? 1 : 0);
-    const auto cached = m_renderedIcons.constFind(cacheKey);
-    if (cached != m_renderedIcons.constEnd())
-        return cached.value();
-    // A missing file leaves the icon null, so the command shows its caption.
-    const QString file = iconFile(dark);
-    QIcon icon;
-    if (QFileInfo::exists(file))
-        icon = size > 0 ? QIcon(QIcon(file).pixmap(size, size)) : QIcon(file);
-    m_renderedIcons.insert(cacheKey, icon);
-    return icon;
+    if (size != m_fileIconSide)
+        makeFileIcons(size);
+    return m_fileIcons[colorScheme() >= 2 ? 1 : 0];
+}
+
+void UICommand::makeFileIcons(int side) const
+{
+    m_fileIconSide = side;
+    m_fileIcons[0] = QIcon(new LazyIconEngine(iconFile(false), side));
+    m_fileIcons[1] = QIcon(new LazyIconEngine(iconFile(true), side));
 }
 
 } // namespace standin

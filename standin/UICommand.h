@@ -5,7 +5,6 @@
 #include "host/CFxUICustomization.h"
 #include "standin/StandInExport.h"
 
-#include <QHash>
 #include <QIcon>
 #include <QString>
 
@@ -21,7 +20,8 @@ public:
     CFxString GetId() const override;
     CFxString GetCaption() const override;
     CFxString GetHelpText() const override;
-    // Rendered from the icon file of the current colour scheme on first request, then cached.
+    // The icon file of the current colour scheme, read only when the icon is first drawn,
+    // at the size it is drawn.
     QIcon GetIcon(int size) const override;
     bool IsExcluded() const override;
 
@@ -46,6 +46,8 @@ public:
     QString iconFile(bool dark) const;
 
 private:
+    void makeFileIcons(int side) const;
+
     QString m_id;
     QString m_macro;
     QString m_caption;
@@ -55,7 +57,9 @@ private:
     QString m_lightIconFile;
     QString m_darkIconFile;
     QIcon m_fixedIcon;
-    mutable QHash<qint64, QIcon> m_renderedIcons;
+    // The icons of the files, light and dark, and the side they offer.
+    mutable QIcon m_fileIcons[2];
+    mutable int m_fileIconSide = -1;
 };
 
 } // namespace standin

@@ -3,17 +3,14 @@
 #include "tracker/K2MouseGestureTracker.h"
 
 #include "config/K2GestureConfig.h"
+#include "module/K2Host.h"
 #include "overlay/K2DonutDialogTLStyleImpl.h"
 
 #include "host/CFxApplication.h"
 #include "host/CFxDocument.h"
 #include "host/CFxInputPointManager.h"
-#include "host/CFxMainFrame.h"
 #include "host/CFxSystemServices.h"
 #include "host/CFxUtils.h"
-
-#include <QApplication>
-#include <QDesktopWidget>
 
 K2MouseGestureTracker::K2MouseGestureTracker() = default;
 
@@ -22,13 +19,6 @@ K2MouseGestureTracker::~K2MouseGestureTracker()
     // The overlay's code lives in this module file, which the host may unload while its
     // main window, the overlay's parent, lives on.
     delete m_overlay.data();
-}
-
-bool K2MouseGestureTracker::isBlocked(const CFxInputPointManager &manager)
-{
-    return manager.IsCommandInProgress() || manager.IsInModalState() || manager.IsGripEditing()
-        || manager.IsWindowSelecting() || manager.IsPanning() || manager.IsTransparentCommandActive()
-        || manager.IsDragging();
 }
 
 bool K2MouseGestureTracker::isGestureDrag(const QPoint &delta)
@@ -49,7 +39,8 @@ CFxString K2MouseGestureTracker::firstWord(const CFxString &text)
 
 void K2MouseGestureTracker::OnInputEvent(int, CFxInputPointManager *manager)
 {
-    // Every mouse event of every view comes through here: the idle path stays a few tests.
+    // Every mouse event of every view comes through here: the idle path stays a few tests,
+    // in a function short enough to need no stack frame of its own.
     if (!K2GestureConfig::instance()->enabled)
         return;
     if (isBlocked(*manager))
@@ -60,7 +51,11 @@ void K2MouseGestureTracker::OnInputEvent(int, CFxInputPointManager *manager)
     } else if (!m_tracking) {
         return;
     }
+    followDrag(manager);
+}
 
+void K2MouseGestureTracker::followDrag(CFxInputPointManager *manager)
+{
     const QPoint delta = manager->GetDevicePoint() - m_startPoint;
     if (manager->IsTrackingMove() && manager->IsGestureButtonDown() && isGestureDrag(delta)) {
         if (!m_overlay)
@@ -88,20 +83,9 @@ void K2MouseGestureTracker::OnTrackerDetached(CFxInputPointManager *)
 {
 }
 
-QWidget *K2MouseGestureTracker::overlayParent()
-{
-    if (CFxSystemServices *services = GetFxSystemServices()) {
-        if (CFxMainFrame *frame = services->GetMainFrame()) {
-            if (QWidget *window = frame->GetWidget())
-                return window;
-        }
-    }
-    return QApplication::desktop();
-}
-
 void K2MouseGestureTracker::createOverlay()
 {
-    m_overlay = new K2DonutDialogTLStyleImpl(overlayParent(), Qt::WindowFlags());
+    m_overlay = new K2DonutDialogTLStyleImpl(K2Host::windowParent(), Qt::WindowFlags());
     m_overlay->hide();
 }
 

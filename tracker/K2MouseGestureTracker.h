@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/CFxString.h"
+#include "host/CFxInputPointManager.h"
 #include "host/CFxTracker.h"
 
 #include <QObject>
@@ -11,7 +12,6 @@
 #include <QSize>
 
 class K2DonutDialogTLStyleImpl;
-class QWidget;
 
 class K2MouseGestureTracker : public QObject, public CFxTracker
 {
@@ -31,7 +31,12 @@ public:
     bool ExecutePendingCommand() override;
 
     // True when the host is in a state in which no gesture may start or go on.
-    static bool isBlocked(const CFxInputPointManager &manager);
+    static bool isBlocked(const CFxInputPointManager &manager)
+    {
+        return manager.IsCommandInProgress() || manager.IsInModalState() || manager.IsGripEditing()
+            || manager.IsWindowSelecting() || manager.IsPanning() || manager.IsTransparentCommandActive()
+            || manager.IsDragging();
+    }
     static bool isGestureDrag(const QPoint &delta);
     // Top-left of a window of size whose centre is centre (halves truncated).
     static QPoint centredTopLeft(const QPoint &centre, const QSize &size);
@@ -46,7 +51,8 @@ public:
     CFxString m_pendingCommand;
 
 private:
-    static QWidget *overlayParent();
+    // Everything after a press has been seen: the drag, the ring, the outcome.
+    void followDrag(CFxInputPointManager *manager);
     void createOverlay();
     void placeAndArmOverlay(CFxInputPointManager *manager);
     void collectOutcome(CFxInputPointManager *manager);

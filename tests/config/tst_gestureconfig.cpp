@@ -37,6 +37,7 @@ private slots:
     void fallbackOnlyValuesMigrateOnce();
     void nullFallbackFlagBecomesFactoryValue();
     void withoutHostStoreTheFactoryStateHoldsInMemoryOnly();
+    void factoryResetReloadsTheFactoryState();
 
     // Saving
     void saveWritesEveryKeyAndKeepsTheLaterClaim();
@@ -271,6 +272,18 @@ void tst_GestureConfig::withoutHostStoreTheFactoryStateHoldsInMemoryOnly()
     QVERIFY(!config()->enabled);
     standin::setPresent(standin::Link::CurrentProfile, true);
     QVERIFY(standin::settingsStore()->keys(section()).isEmpty());
+}
+
+void tst_GestureConfig::factoryResetReloadsTheFactoryState()
+{
+    store(QStringLiteral("EnableMouseGesture"), QStringLiteral("0"));
+    store(QStringLiteral("ActiveScheme"), QStringLiteral("4"));
+    store(QStringLiteral("84"), QStringLiteral("ID_CIRCLE"));
+    config()->reload();
+    config()->restoreFactorySettings();
+    QVERIFY(config()->enabled);
+    QCOMPARE(config()->eightGestures, 1u);
+    QVERIFY(config()->matchesFactoryEightGestures());
 }
 
 void tst_GestureConfig::saveWritesEveryKeyAndKeepsTheLaterClaim()

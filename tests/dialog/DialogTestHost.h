@@ -3,16 +3,13 @@
 #pragma once
 
 #include "config/K2GestureConfig.h"
-#include "standin/Catalogue.h"
-#include "standin/CommandGroup.h"
-#include "standin/Menu.h"
-#include "standin/MenuGroup.h"
+#include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "standin/UICommand.h"
+#include "tests/support/CatalogueBuilder.h"
 #include "tests/support/TestSupport.h"
 
 #include <QColor>
-#include <QHash>
 #include <QIcon>
 #include <QMap>
 #include <QPixmap>
@@ -62,44 +59,18 @@ inline QString helpTextOf(const QString &caption)
 
 using testsupport::solidIcon;
 
-// Fills the stand-in's catalogue with testCommands() plus extra generated commands
-// ("Command 0001", ... under menu "&Generated"), then loads the configuration.
-inline void buildCatalogue(int extraCommands = 0)
+// Fills the stand-in's catalogue with testCommands(), then loads the configuration.
+inline void buildCatalogue()
 {
-    standin::Catalogue *catalogue = standin::catalogue();
-    catalogue->clear();
-    standin::CommandGroup *group = catalogue->addCommandGroup(QStringLiteral("MAIN"));
-    standin::Menu *menuBar = catalogue->addMenuGroup(QStringLiteral("MAIN"))->rootMenu();
-    QHash<QString, standin::Menu *> menus;
-    const auto menuNamed = [&](const QString &caption) {
-        standin::Menu *&menu = menus[caption];
-        if (!menu)
-            menu = menuBar->addSubMenu(caption);
-        return menu;
-    };
-
+    testsupport::CatalogueBuilder builder;
     int hue = 0;
     for (const TestCommand &command : testCommands()) {
         const QString caption = QString::fromLatin1(command.caption);
-        standin::UICommand *uiCommand = catalogue->addCommand(
-            QString::fromLatin1(command.id), QString::fromLatin1(command.macro), caption, helpTextOf(caption));
+        standin::UICommand *uiCommand = builder.add(QString::fromLatin1(command.id), QString::fromLatin1(command.macro),
+                                                    caption, helpTextOf(caption), QString::fromLatin1(command.menu));
         uiCommand->setMode(command.mode);
         if (command.withIcon)
             uiCommand->setIcon(solidIcon(QColor::fromHsv((hue += 23) % 360, 200, 220)));
-        group->add(uiCommand);
-        if (*command.menu)
-            menuNamed(QString::fromLatin1(command.menu))->addItem(caption, uiCommand);
-    }
-    for (int i = 1; i <= extraCommands; ++i) {
-        const QString number = QString::number(i).rightJustified(4, QLatin1Char('0'));
-        const QString caption = QStringLiteral("Command ") + number;
-        standin::UICommand *uiCommand = catalogue->addCommand(QStringLiteral("ID_GEN_") + number,
-                                                              QStringLiteral("^C^C_GEN") + number, caption,
-                                                              helpTextOf(caption));
-        if (i % 3 == 0)
-            uiCommand->setIcon(solidIcon(QColor::fromHsv((i * 37) % 360, 180, 200)));
-        group->add(uiCommand);
-        menuNamed(QStringLiteral("&Generated"))->addItem(caption, uiCommand);
     }
     K2GestureConfig::instance()->reload();
 }

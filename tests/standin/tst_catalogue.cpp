@@ -83,7 +83,7 @@ private slots:
 
     void fixtureFileReadsEveryKindOfEntry();
     void absentEntriesAreEnumeratedAsNull();
-    void iconIsRenderedOnceAtTheRequestedSize();
+    void iconIsReadWhenFirstDrawnAtTheDrawnSize();
     void commandWord_data();
     void commandWord();
 
@@ -302,24 +302,33 @@ void tst_Catalogue::absentEntriesAreEnumeratedAsNull()
     QCOMPARE(count, 2);
 }
 
-void tst_Catalogue::iconIsRenderedOnceAtTheRequestedSize()
+void tst_Catalogue::iconIsReadWhenFirstDrawnAtTheDrawnSize()
 {
-    QVERIFY(writeFile("").size() > 0);
+    const QString file = m_folder->filePath(QStringLiteral("square.svg"));
+    const auto drawSquare = [&file](const char *colour) {
+        QFile svg(file);
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        svg.write(QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='32' height='32'>"
+                             "<rect width='32' height='32' fill='") + colour + "'/></svg>");
+    };
+    drawSquare("#ff0000");
     UICommand *command = catalogue()->addCommand(QStringLiteral("ID_LINE"), QStringLiteral("^C^C_LINE"),
                                                  QStringLiteral("Line"));
     QVERIFY(command->GetIcon(32).isNull());
-    command->setIconFiles(m_folder->filePath(QStringLiteral("icons/light/line.svg")));
-
-    const QIcon first = command->GetIcon(32);
-    QCOMPARE(first.availableSizes(), QList<QSize>{QSize(32, 32)});
-    QCOMPARE(command->GetIcon(32).cacheKey(), first.cacheKey());
-    QCOMPARE(command->GetIcon(48).availableSizes(), QList<QSize>{QSize(48, 48)});
+    command->setIconFiles(file);
+    const QIcon icon = command->GetIcon(32);
+    // Handed out, not yet drawn: a change of the file still shows.
+    drawSquare("#0000ff");
+    const QPixmap drawn = icon.pixmap(20, 20);
+    QCOMPARE(drawn.size(), QSize(20, 20));
+    QCOMPARE(drawn.toImage().pixelColor(10, 10), QColor(Qt::blue));
+    drawSquare("#ff0000");
+    QCOMPARE(command->GetIcon(32).pixmap(20, 20).toImage().pixelColor(10, 10), QColor(Qt::blue));
     // Without a dark file the light one serves both schemes.
     setColorScheme(3);
     QVERIFY(!command->GetIcon(32).isNull());
-    QVERIFY(command->GetIcon(32).cacheKey() != first.cacheKey());
 
-    command->setIconFiles(m_folder->filePath(QStringLiteral("icons/light/missing.svg")));
+    command->setIconFiles(m_folder->filePath(QStringLiteral("missing.svg")));
     QVERIFY(command->GetIcon(32).isNull());
     const QIcon fixed(QPixmap(8, 8));
     command->setIcon(fixed);
