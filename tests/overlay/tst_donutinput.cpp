@@ -349,7 +349,8 @@ void tst_DonutInput::commitRadius()
         QCOMPARE(standin::cursorMode(), short(5));
         QVERIFY(!QWidget::mouseGrabber());
         QVERIFY(!QWidget::keyboardGrabber());
-        QVERIFY(recordPostedMoves().isEmpty());
+        // The view hears at once that the choice is made.
+        QCOMPARE(recordPostedMoves().size(), 1);
     } else {
         QCOMPARE(committedPaints, 0);
         QCOMPARE(standin::cursorMode(), short(32));
@@ -400,7 +401,7 @@ void tst_DonutInput::fastFlick()
     QCOMPARE(m_overlay->m_accepted, hides);
     QCOMPARE(m_overlay->m_committed, !hides);
     QCOMPARE(m_overlay->m_currentRegion, qint16(3));
-    QVERIFY(recordPostedMoves().isEmpty());
+    QCOMPARE(recordPostedMoves().size(), hides ? 1 : 0);
 }
 
 void tst_DonutInput::releaseCancels_data()
