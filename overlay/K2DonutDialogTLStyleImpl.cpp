@@ -49,7 +49,11 @@ QPixmap resourcePixmap(const QString &path)
     return pixmap;
 }
 
-// The pixels a picture covers at all, soft edges included.
+// Without a compositor a half-transparent pixel shows as a dark one: the shape keeps the
+// pixels a picture covers nearly opaquely, and drops the soft shadows.
+constexpr int ShapeAlpha = 192;
+
+// The pixels a picture covers.
 QRegion pictureOutline(const QString &path)
 {
     static QHash<QString, QRegion> outlines;
@@ -64,7 +68,7 @@ QRegion pictureOutline(const QString &path)
     for (int y = 0; y < picture.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(line[x]) > 0)
+            if (qAlpha(line[x]) >= ShapeAlpha)
                 covered.setPixel(x, y, 1);
         }
     }
