@@ -62,7 +62,6 @@ private slots:
     void init();
     void cleanup();
 
-    void constructionReplacesWindowFlags();
     void armWithoutViewDoesNothing();
     void armingTwiceKeepsSavedState();
     void showAtPressPoint_data();
@@ -76,7 +75,6 @@ private slots:
     void releaseCancels_data();
     void releaseCancels();
     void nextGestureStartsWithoutRegion();
-    void pressDuringGestureDoesNothing();
     void keysChangeNothing_data();
     void keysChangeNothing();
     void shortcutOverrideConsumed();
@@ -168,19 +166,6 @@ QVector<PostedMove> tst_DonutInput::recordPostedMoves()
 {
     QCoreApplication::processEvents();
     return m_postedMoves;
-}
-
-void tst_DonutInput::constructionReplacesWindowFlags()
-{
-    K2DonutDialogTLStyleImpl overlay(standin::mainWindow(), Qt::Dialog | Qt::WindowStaysOnTopHint);
-
-    QCOMPARE(int(overlay.windowFlags()), int(Qt::Tool | Qt::FramelessWindowHint));
-    QVERIFY(overlay.testAttribute(Qt::WA_TranslucentBackground));
-    QCOMPARE(overlay.parentWidget(), standin::mainWindow());
-    QCOMPARE(overlay.donutSize(), QSize(250, 250));
-    QCOMPARE(overlay.sizeHint(), QSize(250, 250));
-    QCOMPARE(overlay.m_currentRegion, qint16(-1));
-    QVERIFY(overlay.inherits("K2DonutDialog"));
 }
 
 void tst_DonutInput::armWithoutViewDoesNothing()
@@ -464,20 +449,6 @@ void tst_DonutInput::nextGestureStartsWithoutRegion()
     startGesture(QPoint(30, -52));
 
     QCOMPARE(m_overlay->m_currentRegion, qint16(0));
-}
-
-void tst_DonutInput::pressDuringGestureDoesNothing()
-{
-    startGesture(QPoint(0, 0));
-    const QPoint global = QCursor::pos();
-
-    QMouseEvent press(QEvent::MouseButtonPress, m_overlay->mapFromGlobal(global), global, Qt::LeftButton,
-                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(m_overlay, &press);
-
-    QVERIFY(m_overlay->m_shown);
-    QVERIFY(!m_overlay->m_finished);
-    QCOMPARE(QWidget::mouseGrabber(), m_overlay);
 }
 
 void tst_DonutInput::keysChangeNothing_data()

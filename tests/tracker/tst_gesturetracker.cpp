@@ -100,7 +100,6 @@ private slots:
     void init();
     void cleanup();
 
-    void answersForItsHostBase();
     void disabledChangesNothing();
     void queryOrder_data();
     void queryOrder();
@@ -117,11 +116,6 @@ private slots:
     void overlayCreatedAgainAfterMainWindowWent();
     void overlayParent_data();
     void overlayParent();
-    void unpickedOutcome_data();
-    void unpickedOutcome();
-    void pickedRegionKeepsMacro_data();
-    void pickedRegionKeepsMacro();
-    void flickRunsRightAfterRelease();
 
 private:
     void setUpHost();
@@ -182,13 +176,6 @@ void tst_GestureTracker::showRing(int region, int count)
     m_mouse->press(pressPoint);
     m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 25));
     m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 30));
-}
-
-void tst_GestureTracker::answersForItsHostBase()
-{
-    QCOMPARE(m_tracker->metaObject()->className(), "K2MouseGestureTracker");
-    QCOMPARE(m_tracker->qt_metacast("CFxTracker"), static_cast<void *>(static_cast<CFxTracker *>(m_tracker.get())));
-    QCOMPARE(m_tracker->metaObject()->methodCount(), QObject::staticMetaObject.methodCount());
 }
 
 void tst_GestureTracker::disabledChangesNothing()
@@ -504,115 +491,6 @@ void tst_GestureTracker::overlayParent()
     QCOMPARE(overlay()->parentWidget(), expected);
     QVERIFY(overlay()->isWindow());
     QVERIFY(overlay()->m_armed);
-}
-
-void tst_GestureTracker::unpickedOutcome_data()
-{
-    QTest::addColumn<Finish>("finish");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("released inside the ring") << Finish::ReleaseInsideRing << QStringLiteral("PREVIOUS");
-    QTest::newRow("accepted without a region") << Finish::AcceptedWithoutRegion << QStringLiteral("PREVIOUS");
-    QTest::newRow("picked region without a command") << Finish::CommitUnassignedRegion << QString();
-}
-
-void tst_GestureTracker::unpickedOutcome()
-{
-    QFETCH(Finish, finish);
-    QFETCH(QString, expected);
-
-    m_tracker->m_pendingCommand = CFxString("PREVIOUS");
-    if (finish == Finish::CommitUnassignedRegion)
-        standin::settingsStore()->setText(gesturetest::section(), QStringLiteral("84"), QString());
-    const int region = 3;
-    showRing(region, 8);
-    QVERIFY(overlay()->isVisible());
-
-    switch (finish) {
-    case Finish::ReleaseInsideRing:
-        m_mouse->release();
-        break;
-    case Finish::AcceptedWithoutRegion:
-        overlay()->m_currentRegion = -1;
-        overlay()->hideDonut(true);
-        break;
-    case Finish::CommitUnassignedRegion:
-        m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, 8));
-        break;
-    }
-    QVERIFY(!overlay()->isVisible());
-    QVERIFY(m_tracker->m_tracking);
-    QCOMPARE(m_tracker->m_pendingCommand.toQString(), QStringLiteral("PREVIOUS"));
-
-    // The next view event (the overlay's own move after a release) collects the outcome.
-    QCoreApplication::processEvents();
-    if (finish != Finish::ReleaseInsideRing)
-        m_mouse->moveTo(m_mouse->position() + QPoint(1, 0));
-
-    QCOMPARE(m_tracker->m_pendingCommand.toQString(), expected);
-    QVERIFY(!m_tracker->m_tracking);
-    QVERIFY(!overlay()->m_finished);
-}
-
-void tst_GestureTracker::pickedRegionKeepsMacro_data()
-{
-    QTest::addColumn<int>("scheme");
-    QTest::addColumn<int>("region");
-    QTest::addColumn<QString>("macro");
-
-    QTest::newRow("8: top, with its cancel prefix") << 8 << 0 << QStringLiteral("^C^C_LINE");
-    QTest::newRow("8: left, with input") << 8 << 2 << QStringLiteral("^C^C_ZOOM _E");
-    QTest::newRow("8: down-right") << 8 << 5 << QStringLiteral("^C^C_COPY");
-    QTest::newRow("8: up-right, transparent") << 8 << 7 << QStringLiteral("'_PAN");
-    QTest::newRow("4: left, without prefix") << 4 << 1 << QStringLiteral("_REDO");
-    QTest::newRow("4: right, with input") << 4 << 3 << QStringLiteral("^C^C_ZOOM _W");
-}
-
-void tst_GestureTracker::pickedRegionKeepsMacro()
-{
-    QFETCH(int, scheme);
-    QFETCH(int, region);
-    QFETCH(QString, macro);
-
-    standin::settingsStore()->setText(gesturetest::section(), QStringLiteral("ActiveScheme"), QString::number(scheme));
-    showRing(region, scheme);
-    QVERIFY(overlay()->isVisible());
-    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, scheme));
-    QVERIFY(!overlay()->isVisible());
-    QVERIFY(overlay()->m_accepted);
-
-    // Still holding the button, the user moves on in the view.
-    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, scheme, 90));
-    QCOMPARE(m_tracker->m_pendingCommand.toQString(), macro);
-    QVERIFY(!m_tracker->m_tracking);
-    // The release that went to the overlay is the host's to forget.
-    QVERIFY(!m_document->GetInputPointManager()->IsGestureButtonDown());
-
-    m_mouse->release();
-    QCOMPARE(standin::contextMenuCount(), 0);
-    QCOMPARE(m_tracker->m_pendingCommand.toQString(), macro);
-}
-
-void tst_GestureTracker::flickRunsRightAfterRelease()
-{
-    // A flick: the first offset the ring sees is already past its inner circle.
-    m_mouse->press(pressPoint);
-    m_mouse->moveTo(pressPoint + QPoint(25, 0));
-    m_mouse->moveTo(pressPoint + QPoint(80, 0));
-    QVERIFY(overlay()->isVisible());
-    m_mouse->release();
-    QVERIFY(!overlay()->isVisible());
-    // The view's next event comes from the ring itself, not from the user's next move.
-    QVERIFY(m_tracker->m_pendingCommand.isEmpty());
-    QCoreApplication::processEvents();
-    QCOMPARE(m_tracker->m_pendingCommand.toQString(), QStringLiteral("^C^C_ERASE"));
-
-    // The next press starts a gesture of its own.
-    const QPoint nextPress(120, 100);
-    m_mouse->press(nextPress);
-    m_mouse->moveTo(nextPress + QPoint(40, 0));
-    m_mouse->moveTo(nextPress + QPoint(50, 0));
-    QVERIFY(overlay()->isVisible());
 }
 
 QTEST_MAIN(tst_GestureTracker)
