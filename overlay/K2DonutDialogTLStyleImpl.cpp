@@ -320,10 +320,7 @@ void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
         painter.restore();
 
         // The highlight covers the ring; the current item goes on top of it.
-        painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)));
-        centreCoordinates(painter);
-        const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);
-        drawRegionItem(painter, m_currentRegion, rotation, K2DonutLayout::KeptCharactersCurrent);
+        drawCurrentRegion(painter, dark);
     }
 
     if (m_currentRegion < 0)
@@ -338,7 +335,12 @@ void K2DonutDialogTLStyleImpl::drawSelection(QPainter &painter)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::NoBrush);
     // Only the chosen sector: the ring and the other items are gone.
-    painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, isDarkStyle())));
+    drawCurrentRegion(painter, isDarkStyle());
+}
+
+void K2DonutDialogTLStyleImpl::drawCurrentRegion(QPainter &painter, bool dark)
+{
+    painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)));
     painter.save();
     centreCoordinates(painter);
     const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);

@@ -75,5 +75,7 @@ private:
     // Cuts the window to the visible picture where no compositor blends it.
     void updateShape();
     void centreCoordinates(QPainter &painter) const;
+    // The current region's highlight with its item on top, in widget coordinates.
+    void drawCurrentRegion(QPainter &painter, bool dark);
     void drawRegionItem(QPainter &painter, int index, qreal rotation, int keptCharacters) const;
 };
