@@ -107,7 +107,6 @@ private slots:
     void blockingStateIgnoresEvent();
     void threshold_data();
     void threshold();
-    void firstQualifyingEventOnlyArms();
     void nextEventShows_data();
     void nextEventShows();
     void newPressRestartsTracking();
@@ -317,20 +316,6 @@ void tst_GestureTracker::threshold()
     // The release showed the armed ring, which ends with it: nothing stays, nothing runs.
     QVERIFY(!overlay() || !overlay()->isVisible());
     QVERIFY(standin::executedCommands().isEmpty());
-}
-
-void tst_GestureTracker::firstQualifyingEventOnlyArms()
-{
-    m_mouse->press(pressPoint);
-    m_mouse->moveTo(pressPoint + QPoint(25, 4));
-
-    QVERIFY(overlay());
-    QVERIFY(overlay()->m_armed);
-    QVERIFY(!overlay()->isVisible());
-    QVERIFY(!overlay()->m_shown);
-    QCOMPARE(overlay()->m_pressPoint, pressPoint);
-    QCOMPARE(overlay()->pos(), m_view->mapToGlobal(pressPoint - QPoint(125, 125)));
-    QCOMPARE(standin::cursorMode(), short(32));
 }
 
 void tst_GestureTracker::nextEventShows_data()
