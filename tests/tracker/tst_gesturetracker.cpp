@@ -121,7 +121,6 @@ private:
     void attach(standin::Document *document);
     K2DonutDialogTLStyleImpl *overlay() const { return m_tracker->m_overlay.data(); }
     // Press, then drag out along the middle of region until the ring shows.
-    void showRing(int region, int count);
 
     std::unique_ptr<K2MouseGestureTracker> m_tracker;
     std::unique_ptr<InputForwarder> m_forwarder;
@@ -138,7 +137,6 @@ void tst_GestureTracker::initTestCase()
 void tst_GestureTracker::setUpHost()
 {
     standin::reset();
-    gesturetest::assignGestureMacros(gesturetest::eightMacros(), gesturetest::fourMacros());
     K2GestureConfig::instance()->reload();
     QVERIFY(gesturetest::openDrawingView(m_document, m_view));
     attach(m_document);
@@ -168,13 +166,6 @@ void tst_GestureTracker::cleanup()
 void tst_GestureTracker::attach(standin::Document *document)
 {
     document->GetInputPointManager()->AddTracker(m_forwarder.get(), false);
-}
-
-void tst_GestureTracker::showRing(int region, int count)
-{
-    m_mouse->press(pressPoint);
-    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 25));
-    m_mouse->moveTo(pressPoint + gesturetest::outThrough(region, count, 30));
 }
 
 void tst_GestureTracker::disabledChangesNothing()
@@ -405,7 +396,9 @@ void tst_GestureTracker::nullViewPlacesWithoutArming()
 
 void tst_GestureTracker::oneOverlayForAllDocuments()
 {
-    showRing(6, 8);
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    m_mouse->moveTo(pressPoint + QPoint(30, 0));
     QPointer<K2DonutDialogTLStyleImpl> first = overlay();
     QVERIFY(first && first->isVisible());
     m_mouse->release();
