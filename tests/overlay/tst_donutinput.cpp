@@ -63,7 +63,6 @@ private slots:
     void init();
     void cleanup();
 
-    void armWithoutViewDoesNothing();
     void armingTwiceKeepsSavedState();
     void showAtPressPoint_data();
     void showAtPressPoint();
@@ -163,22 +162,6 @@ QVector<PostedMove> tst_DonutInput::recordPostedMoves()
 {
     QCoreApplication::processEvents();
     return m_postedMoves;
-}
-
-void tst_DonutInput::armWithoutViewDoesNothing()
-{
-    standin::setCursorMode(7);
-    m_viewWidget->setCursor(Qt::CrossCursor);
-
-    m_overlay->arm(nullptr);
-    m_overlay->showDonut();
-
-    QVERIFY(!m_overlay->m_armed);
-    QVERIFY(!m_overlay->m_shown);
-    QVERIFY(!m_overlay->isVisible());
-    QCOMPARE(standin::cursorMode(), short(7));
-    QCOMPARE(m_viewWidget->cursor().shape(), Qt::CrossCursor);
-    QVERIFY(!QWidget::mouseGrabber());
 }
 
 void tst_DonutInput::armingTwiceKeepsSavedState()
