@@ -352,11 +352,7 @@ void tst_DonutInput::keysChangeNothing_data()
 
     QTest::newRow("Escape") << Qt::Key_Escape << Qt::KeyboardModifiers();
     QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
-    QTest::newRow("Enter") << Qt::Key_Enter << Qt::KeyboardModifiers();
-    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers();
-    QTest::newRow("letter") << Qt::Key_L << Qt::KeyboardModifiers();
     QTest::newRow("Ctrl+Z") << Qt::Key_Z << Qt::KeyboardModifiers(Qt::ControlModifier);
-    QTest::newRow("Alt+F4") << Qt::Key_F4 << Qt::KeyboardModifiers(Qt::AltModifier);
 }
 
 void tst_DonutInput::keysChangeNothing()
@@ -371,9 +367,7 @@ void tst_DonutInput::keysChangeNothing()
     QTest::keyClick(m_overlay, key, modifiers);
 
     QVERIFY(m_overlay->isVisible());
-    QVERIFY(m_overlay->m_shown);
-    QVERIFY(!m_overlay->m_finished);
-    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    QCOMPARE(m_overlay->currentRegion(), 3);
     QCOMPARE(standin::cursorMode(), short(32));
     QCOMPARE(QWidget::keyboardGrabber(), m_overlay);
     QCOMPARE(finished.count(), 0);
@@ -399,7 +393,7 @@ void tst_DonutInput::shortcutOverrideConsumed()
     QTest::keyClick(m_overlay, Qt::Key_S, Qt::ControlModifier);
 
     QCOMPARE(activated.count(), 1);
-    QVERIFY(m_overlay->m_shown);
+    QVERIFY(m_overlay->isVisible());
 }
 
 void tst_DonutInput::destructionClearsStatusLine_data()

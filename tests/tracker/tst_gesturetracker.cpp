@@ -244,7 +244,6 @@ void tst_GestureTracker::blockingStateIgnoresEvent()
         standin::setBlockingState(m_document, state, true);
         m_mouse->press(pressPoint);
         m_mouse->moveTo(pressPoint + QPoint(30, 0));
-        QVERIFY(!m_tracker->m_tracking);
         QVERIFY(!overlay());
         standin::setBlockingState(m_document, state, false);
         // The press was never seen, so the drag goes on being nothing.
@@ -257,19 +256,18 @@ void tst_GestureTracker::blockingStateIgnoresEvent()
         standin::setBlockingState(m_document, state, true);
         m_mouse->moveTo(pressPoint + QPoint(30, 0));
         QVERIFY(!overlay());
-        QVERIFY(m_tracker->m_tracking);
         standin::setBlockingState(m_document, state, false);
+        // Still tracking: the next move arms the ring, which takes over the host's pointer.
         m_mouse->moveTo(pressPoint + QPoint(31, 0));
-        QVERIFY(overlay() && overlay()->m_armed);
+        QVERIFY(overlay());
+        QCOMPARE(standin::cursorMode(), short(32));
         break;
     case Phase::WhileArmed:
         m_mouse->press(pressPoint);
         m_mouse->moveTo(pressPoint + QPoint(25, 0));
-        QVERIFY(overlay() && overlay()->m_armed);
         standin::setBlockingState(m_document, state, true);
         m_mouse->moveTo(pressPoint + QPoint(30, 0));
         m_mouse->moveTo(pressPoint + QPoint(35, 0));
-        QVERIFY(overlay()->m_armed);
         QVERIFY(!overlay()->isVisible());
         standin::setBlockingState(m_document, state, false);
         m_mouse->moveTo(pressPoint + QPoint(36, 0));
