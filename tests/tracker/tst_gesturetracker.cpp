@@ -176,12 +176,13 @@ void tst_GestureTracker::disabledChangesNothing()
     m_mouse->moveTo(pressPoint + QPoint(80, 0));
     m_mouse->release();
 
-    QVERIFY(!m_tracker->m_tracking);
-    QCOMPARE(m_tracker->m_startPoint, QPoint());
     QVERIFY(!overlay());
-    QVERIFY(m_tracker->m_pendingCommand.isEmpty());
     // Nothing claimed the press: the host used its right click as usual.
     QCOMPARE(standin::contextMenuCount(), 1);
+    // Not even the press was noted: switched on again, a drag without a new press is none.
+    K2GestureConfig::instance()->enabled = true;
+    m_mouse->moveTo(pressPoint + QPoint(80, 0));
+    QVERIFY(!overlay());
 }
 
 void tst_GestureTracker::queryOrder_data()
@@ -297,7 +298,7 @@ void tst_GestureTracker::threshold()
 
     m_mouse->press(pressPoint);
     m_mouse->moveTo(pressPoint + offset);
-    QCOMPARE(overlay() && overlay()->m_armed, gesture);
+    QCOMPARE(standin::cursorMode() == 32, gesture);
     m_mouse->release();
 
     // A gesture claims the press, so the release opens no context menu.
@@ -365,9 +366,8 @@ void tst_GestureTracker::newPressRestartsTracking()
     m_mouse->press(newPress);
     m_mouse->moveTo(newPress + QPoint(21, 0));
 
-    QCOMPARE(m_tracker->m_startPoint, newPress);
-    QVERIFY(overlay() && overlay()->m_armed);
-    QCOMPARE(overlay()->m_pressPoint, newPress);
+    QCOMPARE(standin::cursorMode(), short(32));
+    QCOMPARE(overlay()->pos(), m_view->mapToGlobal(newPress - QPoint(125, 125)));
 }
 
 void tst_GestureTracker::nullViewPlacesWithoutArming()
@@ -376,18 +376,17 @@ void tst_GestureTracker::nullViewPlacesWithoutArming()
     m_mouse->press(pressPoint);
     m_mouse->moveTo(pressPoint + QPoint(25, 0));
     QVERIFY(overlay());
-    QVERIFY(!overlay()->m_armed);
+    QCOMPARE(standin::cursorMode(), short(0));
     QCOMPARE(overlay()->pos(), m_view->mapToGlobal(pressPoint - QPoint(125, 125)));
 
     m_mouse->moveTo(pressPoint + QPoint(30, 0));
-    QVERIFY(!overlay()->m_armed);
     QVERIFY(!overlay()->isVisible());
     QCOMPARE(standin::cursorMode(), short(0));
 
     // Every qualifying event tries again.
     standin::setViewPresent(m_document, true);
     m_mouse->moveTo(pressPoint + QPoint(35, 0));
-    QVERIFY(overlay()->m_armed);
+    QCOMPARE(standin::cursorMode(), short(32));
     m_mouse->moveTo(pressPoint + QPoint(36, 0));
     QVERIFY(overlay()->isVisible());
 }
@@ -402,7 +401,6 @@ void tst_GestureTracker::oneOverlayForAllDocuments()
     m_mouse->release();
     // The overlay's own move tells the tracker that the ring has gone.
     QCoreApplication::processEvents();
-    QVERIFY(!m_tracker->m_tracking);
 
     standin::Document *second = standin::openDocument(QStringLiteral("Drawing2"));
     attach(second);
@@ -414,8 +412,7 @@ void tst_GestureTracker::oneOverlayForAllDocuments()
     m_mouse->moveTo(secondPress + QPoint(0, 25));
 
     QCOMPARE(overlay(), first.data());
-    QVERIFY(first->m_armed);
-    QCOMPARE(first->m_pressPoint, secondPress);
+    QCOMPARE(standin::cursorMode(), short(32));
     QCOMPARE(first->pos(), secondView->mapToGlobal(secondPress - QPoint(125, 125)));
     QCOMPARE(gesturetest::overlays().size(), 1);
 }
