@@ -173,16 +173,14 @@ void tst_GestureTracker::disabledChangesNothing()
     K2GestureConfig::instance()->enabled = false;
     m_mouse->press(pressPoint);
     m_mouse->moveTo(pressPoint + QPoint(40, 0));
-    m_mouse->moveTo(pressPoint + QPoint(80, 0));
-    m_mouse->release();
-
     QVERIFY(!overlay());
-    // Nothing claimed the press: the host used its right click as usual.
-    QCOMPARE(standin::contextMenuCount(), 1);
-    // Not even the press was noted: switched on again, a drag without a new press is none.
+    // Not even the press was noted: switched on again mid-drag, the drag is no gesture.
     K2GestureConfig::instance()->enabled = true;
     m_mouse->moveTo(pressPoint + QPoint(80, 0));
     QVERIFY(!overlay());
+    m_mouse->release();
+    // Nothing claimed the press: the host used its right click as usual.
+    QCOMPARE(standin::contextMenuCount(), 1);
 }
 
 void tst_GestureTracker::queryOrder_data()
