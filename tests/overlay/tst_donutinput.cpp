@@ -68,6 +68,7 @@ private slots:
     void showAtPressPoint();
     void pointerMove_data();
     void pointerMove();
+    void heldFlickEndsOnNextMove();
     void releaseCancels_data();
     void releaseCancels();
     void nextGestureStartsWithoutRegion();
@@ -285,6 +286,24 @@ void tst_DonutInput::pointerMove()
         QCOMPARE(committedPaints, 1);
         QVERIFY2(elapsed >= CommitHoldMs, qPrintable(QString::number(elapsed)));
     }
+}
+
+void tst_DonutInput::heldFlickEndsOnNextMove()
+{
+    // A flick shown by the release: its choice is held, and a move without a button ends
+    // it before the hold does, with the choice as shown.
+    useScheme(4);
+    startGesture(QPoint(80, 0));
+    m_overlay->endAfterRelease();
+    QVERIFY(m_overlay->isVisible());
+    const QPoint below = m_viewWidget->mapToGlobal(m_press + QPoint(0, 40));
+    QCursor::setPos(below);
+    QMouseEvent move(QEvent::MouseMove, m_overlay->mapFromGlobal(below), below, Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(m_overlay, &move);
+    QVERIFY(!m_overlay->isVisible());
+    QCOMPARE(m_overlay->currentRegion(), 3);
+    QCOMPARE(standin::cursorMode(), short(0));
 }
 
 void tst_DonutInput::releaseCancels_data()
