@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QProcess>
 #include <QWidget>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 int xButton(Qt::MouseButton button)
@@ -32,51 +34,40 @@ QWidget *ReplayInput::visibleOverlay()
     return nullptr;
 }
 
-QWidget *ReplayInput::mouseTarget(QWidget *view)
-{
-    if (QWidget *grabber = QWidget::mouseGrabber())
-        return grabber;
-    if (QWidget *overlay = visibleOverlay())
-        return overlay;
-    return view;
-}
-
-void ReplayInput::mouse(Action action, QWidget *view, const QPoint &point, Qt::MouseButton button)
+bool ReplayInput::mouse(Action action, QWidget *view, const QPoint &point, Qt::MouseButton button, QString *error)
 {
     const QPoint global = view->mapToGlobal(point);
-    // The overlay reads the pointer from QCursor::pos(), not from its events.
-    QCursor::setPos(global);
-    QWidget *target = mouseTarget(view);
-    QEvent::Type type = QEvent::MouseMove;
-    Qt::MouseButton changed = Qt::NoButton;
-    switch (action) {
-    case Action::Press:
-        type = QEvent::MouseButtonPress;
-        changed = button;
-        m_buttons |= button;
-        break;
-    case Action::Release:
-        type = QEvent::MouseButtonRelease;
-        changed = button;
-        m_buttons &= ~Qt::MouseButtons(button);
-        break;
-    case Action::Move:
-        break;
-    }
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), changed, m_buttons,
-                      QGuiApplication::keyboardModifiers());
-    QApplication::sendEvent(target, &event);
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return xMouse(action, global, button, error);
+    queuedMouse(action, view, global, button);
+    return true;
 }
 
-bool ReplayInput::realMouse(Action action, QWidget *view, const QPoint &point, Qt::MouseButton button,
-                            QString *error)
+void ReplayInput::queuedMouse(Action action, QWidget *view, const QPoint &global, Qt::MouseButton button)
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        *error = QStringLiteral("real input needs an X server (the platform is \"%1\")")
-                     .arg(QGuiApplication::platformName());
-        return false;
+    // The platform turns a cursor move into the move event itself; a second one would be a
+    // move the hand never made.
+    if (QCursor::pos() != global)
+        QCursor::setPos(global);
+    if (action == Action::Move)
+        return;
+    Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
+    QWindow *window = m_pressWindow;
+    if (!buttons || !window) {
+        window = QGuiApplication::topLevelAt(global);
+        if (!window)
+            window = view->window()->windowHandle();
     }
-    const QPoint global = view->mapToGlobal(point);
+    const bool press = action == Action::Press;
+    buttons.setFlag(button, press);
+    m_pressWindow = buttons ? window : nullptr;
+    QWindowSystemInterface::handleMouseEvent(window, window->mapFromGlobal(global), global, buttons, button,
+                                             press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
+                                             QGuiApplication::keyboardModifiers());
+}
+
+bool ReplayInput::xMouse(Action action, const QPoint &global, Qt::MouseButton button, QString *error)
+{
     QStringList arguments = {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())};
     if (action == Action::Press)
         arguments << QStringLiteral("mousedown") << QString::number(xButton(button));
@@ -97,6 +88,9 @@ bool ReplayInput::realMouse(Action action, QWidget *view, const QPoint &point, Q
 void ReplayInput::key(int keyWithModifiers, QWidget *fallback)
 {
     QPointer<QWidget> target = QWidget::keyboardGrabber();
+    // An open menu takes the keys, as it grabs the keyboard under X11.
+    if (!target)
+        target = QApplication::activePopupWidget();
     if (!target)
         target = QApplication::focusWidget();
     if (!target)

@@ -1,34 +1,36 @@
 // Strokewheel - mouse gestures for CAD drawing views.
-// Mouse and key input for replay steps: real Qt events to whatever holds the mouse or
-// the keyboard, or window-system input through xdotool.
+// Mouse and key input for replay steps. Mouse steps are window-system input: on X11 the X
+// server's own events (xdotool), elsewhere events queued as a platform plugin queues them,
+// so that Qt routes them (grabs, popups, mouse tracking) as it routes a hand's.
 #pragma once
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 
 class QWidget;
+class QWindow;
 
 class ReplayInput
 {
 public:
     enum class Action { Press, Move, Release };
 
-    // The widget that receives mouse input now: the mouse grabber (the overlay while it is
-    // shown), else view.
-    static QWidget *mouseTarget(QWidget *view);
     // The shown gesture overlay, or null.
     static QWidget *visibleOverlay();
 
-    // Moves the cursor to view's point and sends the event there (see mouseTarget).
-    void mouse(Action action, QWidget *view, const QPoint &point, Qt::MouseButton button);
-    // The same through the X server; false with error when that cannot be done.
-    bool realMouse(Action action, QWidget *view, const QPoint &point, Qt::MouseButton button, QString *error);
-    // Press and release of key (a key code with modifiers) on the keyboard grabber, else the
-    // focus widget, else fallback.
+    // One event at view's point: the pointer moves there (a move event only when it was
+    // elsewhere), then the button goes down or up. False with error when it cannot be done.
+    bool mouse(Action action, QWidget *view, const QPoint &point, Qt::MouseButton button, QString *error);
+    // Press and release of key (a key code with modifiers) on the keyboard grabber, else an
+    // open menu, else the focus widget, else fallback.
     static void key(int keyWithModifiers, QWidget *fallback);
 
-    Qt::MouseButtons buttons() const { return m_buttons; }
-
 private:
-    Qt::MouseButtons m_buttons = Qt::NoButton;
+    bool xMouse(Action action, const QPoint &global, Qt::MouseButton button, QString *error);
+    void queuedMouse(Action action, QWidget *view, const QPoint &global, Qt::MouseButton button);
+
+    // The window that had the press keeps the pointer until the last button is up, as an
+    // X server's implicit grab does.
+    QPointer<QWindow> m_pressWindow;
 };

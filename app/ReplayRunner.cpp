@@ -17,13 +17,16 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -74,8 +77,8 @@ void ReplayRunner::runNext()
     const ReplayStep step = m_steps.at(m_next++);
     // The next shot is due before this step acts: a step that opens a modal dialog only
     // returns when the dialog closes, and the steps in between run inside it.
-    QTimer::singleShot(step.kind == ReplayStep::Kind::Wait ? step.number : kStepDelay, this, &ReplayRunner::runNext);
-    if (!execute(step))
+    QTimer::singleShot(step.is("wait") ? step.number : kStepDelay, this, &ReplayRunner::runNext);
+    if (!(this->*step.verb->run)(step))
         finish(1);
 }
 
@@ -110,7 +113,7 @@ QWidget *ReplayRunner::findWidget(const ReplayStep &step, const QString &name, Q
     if (auto *widget = root->findChild<QWidget *>(name))
         return widget;
     // Buttons are found by their text too ("OK", "Reset to Defaults").
-    if (step.kind == ReplayStep::Kind::Click) {
+    if (step.is("click")) {
         const QList<QAbstractButton *> buttons = root->findChildren<QAbstractButton *>();
         for (QAbstractButton *button : buttons) {
             if (button->isVisible() && withoutMnemonic(button->text()) == name)
@@ -130,84 +133,59 @@ QString ReplayRunner::outputPath(const QString &file) const
     return path;
 }
 
-bool ReplayRunner::execute(const ReplayStep &step)
-{
-    using Kind = ReplayStep::Kind;
-    switch (step.kind) {
-    case Kind::Press:
-    case Kind::Move:
-    case Kind::Release:
-    case Kind::RealPress:
-    case Kind::RealMove:
-    case Kind::RealRelease:
-        return mouse(step);
-    case Kind::Key:
-        ReplayInput::key(step.number, scope());
-        return true;
-    case Kind::Command:
-        return typeCommand(step);
-    case Kind::Answer:
-        standin::queueMessageAnswer(step.number);
-        return true;
-    case Kind::Click:
-        return click(step);
-    case Kind::Check:
-        return check(step);
-    case Kind::Text:
-        return setText(step);
-    case Kind::Choose:
-        return choose(step);
-    case Kind::Select:
-        return selectRow(step);
-    case Kind::Region:
-        return chooseRegion(step);
-    case Kind::Layout:
-        return m_window->selectLayout(step.name) ||
-               fail(step, QStringLiteral("the active drawing has no layout %1").arg(quoted(step.name)));
-    case Kind::Document:
-        return m_window->activateDocument(step.number) ||
-               fail(step, QStringLiteral("there is no drawing number %1").arg(step.number));
-    case Kind::Theme:
-        m_window->setDarkTheme(step.on);
-        return true;
-    case Kind::Block:
-        m_window->setBlockEditor(step.on);
-        return true;
-    case Kind::State:
-        return setState(step);
-    case Kind::Wait:
-        return true;
-    case Kind::Screenshot:
-        return screenshot(step);
-    case Kind::Print:
-        return print(step);
-    case Kind::ExpectExecuted:
-        return expectExecuted(step);
-    case Kind::ExpectNothingExecuted:
-        return expectNothingExecuted(step);
-    case Kind::ExpectSetting:
-        return expectSetting(step);
-    case Kind::ExpectStatus:
-        return expectStatus(step);
-    }
-    return fail(step, QStringLiteral("unknown step"));
-}
-
 bool ReplayRunner::mouse(const ReplayStep &step)
 {
-    using Kind = ReplayStep::Kind;
     standin::DrawingView *view = m_window->activeView();
     if (!view)
         return fail(step, QStringLiteral("no drawing is open"));
-    const ReplayInput::Action action =
-        step.kind == Kind::Press || step.kind == Kind::RealPress       ? ReplayInput::Action::Press
-        : step.kind == Kind::Release || step.kind == Kind::RealRelease ? ReplayInput::Action::Release
-                                                                       : ReplayInput::Action::Move;
-    if (step.kind == Kind::RealPress || step.kind == Kind::RealMove || step.kind == Kind::RealRelease) {
-        QString error;
-        return m_input.realMouse(action, view, step.point, step.button, &error) || fail(step, error);
-    }
-    m_input.mouse(action, view, step.point, step.button);
+    const ReplayInput::Action action = step.is("press")     ? ReplayInput::Action::Press
+                                     : step.is("release") ? ReplayInput::Action::Release
+                                                          : ReplayInput::Action::Move;
+    if (action == ReplayInput::Action::Press)
+        m_lastPress = view->mapToGlobal(step.point);
+    QString error;
+    return m_input.mouse(action, view, step.point, step.button, &error) || fail(step, error);
+}
+
+bool ReplayRunner::pressKey(const ReplayStep &step)
+{
+    ReplayInput::key(step.number, scope());
+    return true;
+}
+
+bool ReplayRunner::answer(const ReplayStep &step)
+{
+    standin::queueMessageAnswer(step.number);
+    return true;
+}
+
+bool ReplayRunner::layout(const ReplayStep &step)
+{
+    return m_window->selectLayout(step.name) ||
+           fail(step, QStringLiteral("the active drawing has no layout %1").arg(quoted(step.name)));
+}
+
+bool ReplayRunner::document(const ReplayStep &step)
+{
+    return m_window->activateDocument(step.number) ||
+           fail(step, QStringLiteral("there is no drawing number %1").arg(step.number));
+}
+
+bool ReplayRunner::theme(const ReplayStep &step)
+{
+    m_window->setDarkTheme(step.on);
+    return true;
+}
+
+bool ReplayRunner::block(const ReplayStep &step)
+{
+    m_window->setBlockEditor(step.on);
+    return true;
+}
+
+bool ReplayRunner::wait(const ReplayStep &)
+{
+    // runNext has timed the next step.
     return true;
 }
 
@@ -348,7 +326,12 @@ bool ReplayRunner::setState(const ReplayStep &step)
 bool ReplayRunner::screenshot(const ReplayStep &step)
 {
     QPixmap picture;
-    if (QWidget *overlay = ReplayInput::visibleOverlay()) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // What the X server really shows, ring and all.
+        const QWidget *shown = scope();
+        picture = QGuiApplication::primaryScreen()->grabWindow(0, shown->x(), shown->y(), shown->frameGeometry().width(),
+                                                               shown->frameGeometry().height());
+    } else if (QWidget *overlay = ReplayInput::visibleOverlay()) {
         // The overlay over the drawing it belongs to, as the user sees it.
         QWidget *main = m_window->window();
         picture = main->grab();
@@ -382,9 +365,13 @@ bool ReplayRunner::print(const ReplayStep &step)
 
 bool ReplayRunner::expectExecuted(const ReplayStep &step)
 {
-    const QStringList executed = std::exchange(m_executed, QStringList());
-    if (executed.contains(step.text))
+    // Consumes the runs up to the one expected: what ran after it is for the next expectation.
+    const int found = m_executed.indexOf(step.text);
+    if (found >= 0) {
+        m_executed.erase(m_executed.begin(), m_executed.begin() + found + 1);
         return true;
+    }
+    const QStringList executed = std::exchange(m_executed, QStringList());
     return fail(step, QStringLiteral("expected executed %1, found %2").arg(quoted(step.text), quotedList(executed)));
 }
 
@@ -417,4 +404,89 @@ bool ReplayRunner::expectStatus(const ReplayStep &step)
     if (status == step.text)
         return true;
     return fail(step, QStringLiteral("expected status %1, found %2").arg(quoted(step.text), quoted(status)));
+}
+
+bool ReplayRunner::expectRing(const ReplayStep &step)
+{
+    QWidget *ring = ReplayInput::visibleOverlay();
+    const int region = ring ? ring->property("currentRegion").toInt() + 1 : 0;
+    const bool committed = ring && ring->property("committed").toBool();
+    const QString found = !ring ? QStringLiteral("hidden")
+                        : committed ? QStringLiteral("committed in region %1").arg(region)
+                                    : QStringLiteral("shown in region %1").arg(region);
+    bool holds = false;
+    if (step.name == QLatin1String("hidden"))
+        holds = !ring;
+    else if (step.name == QLatin1String("shown"))
+        holds = ring;
+    else if (step.name == QLatin1String("committed"))
+        holds = committed;
+    else
+        holds = ring && region == step.number;
+    if (holds)
+        return true;
+    const QString expected = step.name == QLatin1String("region") ? QStringLiteral("region %1").arg(step.number) : step.name;
+    return fail(step, QStringLiteral("expected the ring %1, found it %2").arg(expected, found));
+}
+
+bool ReplayRunner::expectContextMenu(const ReplayStep &step)
+{
+    standin::DrawingView *view = m_window->activeView();
+    const bool open = view && view->contextMenu() && view->contextMenu()->isVisible();
+    if (open == step.on)
+        return true;
+    return fail(step, QStringLiteral("expected the context menu %1, found it %2")
+                          .arg(step.on ? QStringLiteral("open") : QStringLiteral("closed"),
+                               open ? QStringLiteral("open") : QStringLiteral("closed")));
+}
+
+bool ReplayRunner::expectSeeThrough(const ReplayStep &step)
+{
+    QWidget *ring = ReplayInput::visibleOverlay();
+    standin::DrawingView *view = m_window->activeView();
+    if (!ring || !view)
+        return fail(step, QStringLiteral("expected a ring over a drawing, found none"));
+    // What the X server shows, against what the view paints; only where the ring's window
+    // lies over the view and clearly off the ring (radii about 71 to 115). The ring is
+    // centred on the last press (a window manager may leave Qt's idea of its place stale).
+    QRect ringArea(QPoint(), ring->size());
+    ringArea.moveCenter(m_lastPress);
+    const QRect area = ringArea.intersected(QRect(view->mapToGlobal(QPoint(0, 0)), view->size()));
+    const QImage screen =
+        QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    const QImage drawing = view->grab(QRect(view->mapFromGlobal(area.topLeft()), area.size())).toImage();
+    const QPoint centre = m_lastPress - area.topLeft();
+    int compared = 0;
+    int differing = 0;
+    bool ringShows = false;
+    QString firstDifference;
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            const QPoint offset = QPoint(x, y) - centre;
+            const double radius = std::hypot(offset.x(), offset.y());
+            const QColor seen = screen.pixelColor(x, y);
+            const QColor painted = drawing.pixelColor(x, y);
+            const bool same = std::abs(seen.red() - painted.red()) + std::abs(seen.green() - painted.green())
+                                  + std::abs(seen.blue() - painted.blue()) <= 24;
+            if (radius > 80.0 && radius < 106.0) {
+                // Well on the ring: it must show there, or the ring is not on screen at all.
+                ringShows = ringShows || !same;
+                continue;
+            }
+            if (radius > 62.0 && radius < 124.0)
+                continue;
+            ++compared;
+            if (same)
+                continue;
+            if (differing++ == 0)
+                firstDifference = QStringLiteral("at %1,%2 the screen shows %3 where the drawing has %4")
+                                      .arg(x).arg(y).arg(seen.name(), painted.name());
+        }
+    }
+    if (!ringShows)
+        return fail(step, QStringLiteral("expected the ring on the screen, found only the drawing there"));
+    if (compared > 0 && differing * 100 <= compared)
+        return true;
+    return fail(step, QStringLiteral("expected the drawing around the ring, found %1 of %2 pixels differing (%3)")
+                          .arg(differing).arg(compared).arg(firstDifference));
 }

@@ -29,13 +29,39 @@ public:
     void start();
     bool isFinished() const { return m_finished; }
 
+    // The steps' runners (see replayVerbs()); false when the step failed, said on stderr.
+    bool mouse(const ReplayStep &step);
+    bool pressKey(const ReplayStep &step);
+    bool typeCommand(const ReplayStep &step);
+    bool answer(const ReplayStep &step);
+    bool click(const ReplayStep &step);
+    bool check(const ReplayStep &step);
+    bool setText(const ReplayStep &step);
+    bool choose(const ReplayStep &step);
+    bool selectRow(const ReplayStep &step);
+    bool chooseRegion(const ReplayStep &step);
+    bool print(const ReplayStep &step);
+    bool layout(const ReplayStep &step);
+    bool document(const ReplayStep &step);
+    bool theme(const ReplayStep &step);
+    bool block(const ReplayStep &step);
+    bool setState(const ReplayStep &step);
+    bool wait(const ReplayStep &step);
+    bool screenshot(const ReplayStep &step);
+    bool expectExecuted(const ReplayStep &step);
+    bool expectNothingExecuted(const ReplayStep &step);
+    bool expectSetting(const ReplayStep &step);
+    bool expectStatus(const ReplayStep &step);
+    bool expectRing(const ReplayStep &step);
+    bool expectContextMenu(const ReplayStep &step);
+    bool expectSeeThrough(const ReplayStep &step);
+
 signals:
     // 0 when every expectation held, 1 at the first step that failed (said on stderr).
     void finished(int exitCode);
 
 private:
     void runNext();
-    bool execute(const ReplayStep &step);
     bool fail(const ReplayStep &step, const QString &message);
     void finish(int exitCode);
 
@@ -44,22 +70,6 @@ private:
     QWidget *findWidget(const ReplayStep &step, const QString &name, QString *error) const;
     QString outputPath(const QString &file) const;
 
-    bool mouse(const ReplayStep &step);
-    bool click(const ReplayStep &step);
-    bool check(const ReplayStep &step);
-    bool setText(const ReplayStep &step);
-    bool choose(const ReplayStep &step);
-    bool selectRow(const ReplayStep &step);
-    bool chooseRegion(const ReplayStep &step);
-    bool typeCommand(const ReplayStep &step);
-    bool setState(const ReplayStep &step);
-    bool screenshot(const ReplayStep &step);
-    bool print(const ReplayStep &step);
-    bool expectExecuted(const ReplayStep &step);
-    bool expectNothingExecuted(const ReplayStep &step);
-    bool expectSetting(const ReplayStep &step);
-    bool expectStatus(const ReplayStep &step);
-
     QVector<ReplayStep> m_steps;
     QString m_scriptName;
     HostWindow *m_window;
@@ -67,6 +77,8 @@ private:
     ReplayInput m_input;
     // Executed since the last `expect executed` or `expect nothing-executed`.
     QStringList m_executed;
+    // Global; the ring is centred there.
+    QPoint m_lastPress;
     int m_next = 0;
     bool m_finished = false;
 };

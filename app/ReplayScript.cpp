@@ -3,10 +3,10 @@
 #include "app/ReplayScript.h"
 
 #include <QFile>
+
+#include <algorithm>
 #include <QHash>
 #include <QKeySequence>
-
-namespace {
 
 // Reads the words of one line from left to right; the rest of the line is a text.
 class LineReader
@@ -52,6 +52,8 @@ private:
     int m_position = 0;
 };
 
+namespace {
+
 bool toInt(const QString &word, int minimum, int *value)
 {
     bool ok = false;
@@ -62,13 +64,18 @@ bool toInt(const QString &word, int minimum, int *value)
     return true;
 }
 
+// One of two words; on tells which.
+bool toChoice(const QString &word, const QString &onWord, const QString &offWord, bool *on)
+{
+    if (word != onWord && word != offWord)
+        return false;
+    *on = word == onWord;
+    return true;
+}
+
 bool toSwitch(const QString &word, bool *on)
 {
-    if (word == QLatin1String("on") || word == QLatin1String("off")) {
-        *on = word == QLatin1String("on");
-        return true;
-    }
-    return false;
+    return toChoice(word, QStringLiteral("on"), QStringLiteral("off"), on);
 }
 
 bool toButton(const QString &word, Qt::MouseButton *button)
@@ -148,141 +155,107 @@ bool ReplayScript::fail(int line, const QString &message)
 
 bool ReplayScript::parseLine(const QString &line, int number)
 {
-    using Kind = ReplayStep::Kind;
     ReplayStep step;
     step.line = number;
     step.source = line;
     LineReader reader(line);
-    QString verb = reader.word();
-
-    auto mouse = [&](Kind kind, bool takesButton) {
-        step.kind = kind;
-        const QString x = reader.word();
-        const QString y = reader.word();
-        bool okX = false;
-        bool okY = false;
-        step.point = QPoint(x.toInt(&okX), y.toInt(&okY));
-        if (!okX || !okY)
-            return fail(number, QStringLiteral("\"%1\" needs two whole numbers X Y").arg(verb));
-        if (takesButton && !reader.atEnd() && !toButton(reader.word(), &step.button))
-            return fail(number, QStringLiteral("the button is left, middle or right"));
-        return true;
-    };
-    auto needText = [&](const QString &what) {
-        if (step.text.isEmpty())
-            return fail(number, QStringLiteral("\"%1\" needs %2").arg(verb, what));
-        return true;
-    };
-
-    bool ok = true;
-    if (verb == QLatin1String("real")) {
-        const QString action = reader.word();
-        if (action == QLatin1String("press"))
-            ok = mouse(Kind::RealPress, true);
-        else if (action == QLatin1String("move"))
-            ok = mouse(Kind::RealMove, false);
-        else if (action == QLatin1String("release"))
-            ok = mouse(Kind::RealRelease, true);
-        else
-            return fail(number, QStringLiteral("\"real\" is followed by press, move or release"));
-        verb += QLatin1Char(' ') + action;
-    } else if (verb == QLatin1String("press")) {
-        ok = mouse(Kind::Press, true);
-    } else if (verb == QLatin1String("move")) {
-        ok = mouse(Kind::Move, false);
-    } else if (verb == QLatin1String("release")) {
-        ok = mouse(Kind::Release, true);
-    } else if (verb == QLatin1String("key")) {
-        step.kind = Kind::Key;
-        step.name = reader.word();
-        const QKeySequence sequence = QKeySequence::fromString(step.name, QKeySequence::PortableText);
-        if (step.name.isEmpty() || sequence.count() != 1 || sequence[0] == Qt::Key_unknown)
-            return fail(number, QStringLiteral("unknown key \"%1\"").arg(step.name));
-        step.number = sequence[0];
-    } else if (verb == QLatin1String("command")) {
-        step.kind = Kind::Command;
-        step.text = reader.rest();
-    } else if (verb == QLatin1String("answer")) {
-        step.kind = Kind::Answer;
-        if (!toAnswer(reader.word(), &step.number))
-            return fail(number, QStringLiteral("\"answer\" needs a message-box code (1 OK, 2 Cancel, 6 Yes, 7 No)"));
-    } else if (verb == QLatin1String("click") || verb == QLatin1String("select") ||
-               verb == QLatin1String("layout")) {
-        step.kind = verb == QLatin1String("click") ? Kind::Click
-                  : verb == QLatin1String("select") ? Kind::Select : Kind::Layout;
-        step.name = reader.rest();
-        step.text = step.name;
-        ok = needText(QStringLiteral("a name"));
-    } else if (verb == QLatin1String("check")) {
-        step.kind = Kind::Check;
-        step.name = reader.word();
-        if (step.name.isEmpty() || !toSwitch(reader.word(), &step.on))
-            return fail(number, QStringLiteral("\"check\" needs a widget name and on or off"));
-    } else if (verb == QLatin1String("text") || verb == QLatin1String("choose")) {
-        step.kind = verb == QLatin1String("text") ? Kind::Text : Kind::Choose;
-        step.name = reader.word();
-        step.text = reader.rest();
-        if (step.name.isEmpty())
-            return fail(number, QStringLiteral("\"%1\" needs a widget name").arg(verb));
-    } else if (verb == QLatin1String("region") || verb == QLatin1String("document") ||
-               verb == QLatin1String("wait")) {
-        step.kind = verb == QLatin1String("region") ? Kind::Region
-                  : verb == QLatin1String("document") ? Kind::Document : Kind::Wait;
-        const int minimum = step.kind == Kind::Document ? 1 : 0;
-        if (!toInt(reader.word(), minimum, &step.number))
-            return fail(number, QStringLiteral("\"%1\" needs a whole number of at least %2").arg(verb).arg(minimum));
-    } else if (verb == QLatin1String("theme")) {
-        step.kind = Kind::Theme;
-        const QString theme = reader.word();
-        if (theme != QLatin1String("light") && theme != QLatin1String("dark"))
-            return fail(number, QStringLiteral("the theme is light or dark"));
-        step.on = theme == QLatin1String("dark");
-    } else if (verb == QLatin1String("block")) {
-        step.kind = Kind::Block;
-        if (!toSwitch(reader.word(), &step.on))
-            return fail(number, QStringLiteral("\"block\" needs on or off"));
-    } else if (verb == QLatin1String("state")) {
-        step.kind = Kind::State;
-        step.name = reader.word();
-        step.number = stateNames().indexOf(step.name);
-        if (step.number < 0)
-            return fail(number, QStringLiteral("unknown state \"%1\"; the states are %2")
-                                    .arg(step.name, stateNames().join(QStringLiteral(", "))));
-        if (!toSwitch(reader.word(), &step.on))
-            return fail(number, QStringLiteral("\"state\" needs on or off after the name"));
-    } else if (verb == QLatin1String("screenshot") || verb == QLatin1String("print")) {
-        step.kind = verb == QLatin1String("print") ? Kind::Print : Kind::Screenshot;
-        step.text = reader.rest();
-        ok = needText(QStringLiteral("a file name"));
-    } else if (verb == QLatin1String("expect")) {
-        const QString what = reader.word();
-        verb += QLatin1Char(' ') + what;
-        if (what == QLatin1String("executed")) {
-            step.kind = Kind::ExpectExecuted;
-            step.text = reader.rest();
-            ok = needText(QStringLiteral("the executed text"));
-        } else if (what == QLatin1String("nothing-executed")) {
-            step.kind = Kind::ExpectNothingExecuted;
-        } else if (what == QLatin1String("setting")) {
-            step.kind = Kind::ExpectSetting;
-            step.name = reader.word();
-            step.text = reader.rest();
-            if (step.name.isEmpty())
-                return fail(number, QStringLiteral("\"expect setting\" needs a key and a value"));
-        } else if (what == QLatin1String("status")) {
-            step.kind = Kind::ExpectStatus;
-            step.text = reader.rest();
-        } else {
-            return fail(number, QStringLiteral("unknown expectation \"%1\"; expect executed, nothing-executed, "
-                                               "setting or status").arg(what));
+    const QString first = reader.word();
+    const QVector<ReplayVerb> &verbs = replayVerbs();
+    auto findVerb = [&verbs](const QString &name) -> const ReplayVerb * {
+        for (const ReplayVerb &verb : verbs) {
+            if (verb.name == name)
+                return &verb;
         }
-    } else {
-        return fail(number, QStringLiteral("unknown step \"%1\"").arg(verb));
+        return nullptr;
+    };
+    step.verb = findVerb(first);
+    if (!step.verb) {
+        // Two-word steps: "expect executed", "expect ring".
+        const bool leadsTwoWordSteps = std::any_of(verbs.begin(), verbs.end(), [&first](const ReplayVerb &verb) {
+            return verb.name.startsWith(first + QLatin1Char(' '));
+        });
+        if (!leadsTwoWordSteps)
+            return fail(number, QStringLiteral("unknown step \"%1\"").arg(first));
+        const QString second = reader.word();
+        step.verb = findVerb(first + QLatin1Char(' ') + second);
+        if (!step.verb)
+            return fail(number, QStringLiteral("unknown step \"%1 %2\"").arg(first, second));
     }
-    if (!ok)
-        return false;
+    QString reason;
+    if (!readArguments(reader, step, &reason))
+        return fail(number, reason.isEmpty() ? QStringLiteral("\"%1\" takes %2").arg(step.verb->name, step.verb->usage)
+                                             : reason);
     if (!reader.atEnd())
-        return fail(number, QStringLiteral("unexpected text after \"%1\"").arg(verb));
+        return fail(number, QStringLiteral("unexpected text after \"%1\"").arg(step.verb->name));
     m_steps.append(step);
     return true;
+}
+
+bool ReplayScript::readArguments(LineReader &reader, ReplayStep &step, QString *reason)
+{
+    using A = ReplayArguments;
+    switch (step.verb->arguments) {
+    case A::None:
+        return true;
+    case A::Point:
+    case A::PointButton: {
+        bool okX = false;
+        bool okY = false;
+        step.point.setX(reader.word().toInt(&okX));
+        step.point.setY(reader.word().toInt(&okY));
+        if (!okX || !okY)
+            return false;
+        return step.verb->arguments == A::Point || reader.atEnd() || toButton(reader.word(), &step.button);
+    }
+    case A::KeyName: {
+        step.name = reader.word();
+        const QKeySequence sequence = QKeySequence::fromString(step.name, QKeySequence::PortableText);
+        if (!step.name.isEmpty() && sequence.count() == 1 && sequence[0] != Qt::Key_unknown) {
+            step.number = sequence[0];
+            return true;
+        }
+        *reason = QStringLiteral("unknown key \"%1\"").arg(step.name);
+        return false;
+    }
+    case A::Text:
+        step.text = reader.rest();
+        return true;
+    case A::NeededText:
+        step.text = reader.rest();
+        step.name = step.text;
+        return !step.text.isEmpty();
+    case A::Answer:
+        return toAnswer(reader.word(), &step.number);
+    case A::NameSwitch:
+        step.name = reader.word();
+        return !step.name.isEmpty() && toSwitch(reader.word(), &step.on);
+    case A::NameText:
+        step.name = reader.word();
+        step.text = reader.rest();
+        return !step.name.isEmpty();
+    case A::Count0:
+    case A::Count1:
+        return toInt(reader.word(), step.verb->arguments == A::Count1 ? 1 : 0, &step.number);
+    case A::Theme:
+        return toChoice(reader.word(), QStringLiteral("dark"), QStringLiteral("light"), &step.on);
+    case A::Switch:
+        return toSwitch(reader.word(), &step.on);
+    case A::State:
+        step.name = reader.word();
+        step.number = stateNames().indexOf(step.name);
+        if (step.number >= 0)
+            return toSwitch(reader.word(), &step.on);
+        *reason = QStringLiteral("unknown state \"%1\"; the states are %2")
+                        .arg(step.name, stateNames().join(QStringLiteral(", ")));
+        return false;
+    case A::RingState:
+        step.name = reader.word();
+        if (step.name == QLatin1String("region"))
+            return toInt(reader.word(), 0, &step.number);
+        return step.name == QLatin1String("hidden") || step.name == QLatin1String("shown")
+            || step.name == QLatin1String("committed");
+    case A::MenuState:
+        return toChoice(reader.word(), QStringLiteral("open"), QStringLiteral("closed"), &step.on);
+    }
+    return false;
 }

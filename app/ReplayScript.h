@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+class LineReader;
+
 class ReplayScript
 {
 public:
@@ -24,6 +26,9 @@ public:
 
 private:
     bool parseLine(const QString &line, int number);
+    // Reads the verb's arguments into step; false when they do not fit, with a reason
+    // when there is more to say than the verb's usage.
+    static bool readArguments(LineReader &reader, ReplayStep &step, QString *reason);
     bool fail(int line, const QString &message);
 
     QVector<ReplayStep> m_steps;

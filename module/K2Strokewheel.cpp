@@ -29,16 +29,6 @@ CFxDocumentManager *documentManager()
 K2Strokewheel::K2Strokewheel() = default;
 K2Strokewheel::~K2Strokewheel() = default;
 
-K2MouseGestureTracker &K2Strokewheel::tracker()
-{
-    return m_tracker;
-}
-
-OdEdCommand &K2Strokewheel::gestureCommand()
-{
-    return m_gestureCommand;
-}
-
 void K2Strokewheel::addCommand()
 {
     if (OdEdCommandStack *commands = odedRegCmds())

@@ -24,9 +24,6 @@ public:
     void DocumentReady(CFxDocument *document) override;
     void DocumentToBeReleased(CFxDocument *document) override;
 
-    K2MouseGestureTracker &tracker();
-    OdEdCommand &gestureCommand();
-
 private:
     void addCommand();
 

@@ -12,8 +12,10 @@
 #include "module/K2Host.h"
 #include "overlay/K2DonutLayout.h"
 
+#include <QBitmap>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QFontMetrics>
@@ -24,6 +26,8 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QTimer>
+#include <QX11Info>
 
 #include <cmath>
 
@@ -46,6 +50,32 @@ QPixmap resourcePixmap(const QString &path)
     return pixmap;
 }
 
+// Without a compositor a half-transparent pixel shows as a dark one: the shape keeps the
+// pixels a picture covers nearly opaquely, and drops the soft shadows.
+constexpr int ShapeAlpha = 192;
+
+// The pixels a picture covers.
+QRegion pictureOutline(const QString &path)
+{
+    static QHash<QString, QRegion> outlines;
+    auto found = outlines.constFind(path);
+    if (found != outlines.constEnd())
+        return *found;
+    const QImage picture = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QImage covered(picture.size(), QImage::Format_MonoLSB);
+    // A bitmap's region is its black (color1) pixels.
+    covered.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    covered.fill(0);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(line[x]) >= ShapeAlpha)
+                covered.setPixel(x, y, 1);
+        }
+    }
+    return *outlines.insert(path, QRegion(QBitmap::fromImage(covered)));
+}
+
 } // namespace
 
 void K2DonutDialogTLStyleImpl::preloadPictures()
@@ -66,6 +96,8 @@ K2DonutDialogTLStyleImpl::K2DonutDialogTLStyleImpl(QWidget *parent, Qt::WindowFl
     // A tool window stays above its parent and has no task-bar entry; the ring is its own frame.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    // Moves with the button already up must reach a shown ring too, or it could never end.
+    setMouseTracking(true);
     m_donutSize = QImageReader(K2DonutLayout::ringImage(isDarkStyle())).size();
     // While the overlay holds the keyboard, the application's shortcuts must not fire.
     installEventFilter(this);
@@ -116,9 +148,28 @@ void K2DonutDialogTLStyleImpl::showDonut()
 
     // No dead zone here: the pointer is usually more than 20 pixels out already.
     updateRegion(offset.x(), -offset.y());
+    updateShape();
     show();
     m_shown = true;
     m_armed = false;
+}
+
+void K2DonutDialogTLStyleImpl::endAfterRelease()
+{
+    if (!m_shown || m_releaseHold)
+        return;
+    if (!m_committed) {
+        // Released before a pick: cancelled, as a release on the shown ring would be.
+        hideDonut(false);
+        return;
+    }
+    // A flick: the choice stays on screen for the hold, then its command runs at once,
+    // while the user still connects it to the gesture.
+    m_releaseHold = true;
+    QTimer::singleShot(CommitHoldMs, this, [this] {
+        if (m_releaseHold)
+            finishAndNotifyView(true, QCursor::pos(), Qt::NoButton, Qt::NoModifier);
+    });
 }
 
 void K2DonutDialogTLStyleImpl::hideDonut(bool accepted)
@@ -127,6 +178,7 @@ void K2DonutDialogTLStyleImpl::hideDonut(bool accepted)
     m_accepted = accepted;
     m_finished = true;
     m_committed = false;
+    m_releaseHold = false;
     GetFxSystemServices()->GetApplication()->SetCursorMode(static_cast<short>(m_savedHostSetting));
     m_view->GetWidget()->setCursor(m_savedViewCursor);
     releaseMouse();
@@ -146,6 +198,7 @@ void K2DonutDialogTLStyleImpl::updateRegion(double x, double y)
 void K2DonutDialogTLStyleImpl::commitSelection()
 {
     m_committed = true;
+    updateShape();
     repaint();
     // A busy wait, not an event loop: no input may reach the host while the choice is shown.
     QElapsedTimer hold;
@@ -174,35 +227,63 @@ bool K2DonutDialogTLStyleImpl::eventFilter(QObject *watched, QEvent *event)
     return K2DonutDialog::eventFilter(watched, event);
 }
 
-void K2DonutDialogTLStyleImpl::mouseMoveEvent(QMouseEvent *)
+void K2DonutDialogTLStyleImpl::mouseMoveEvent(QMouseEvent *event)
 {
     // The event's position belongs to whichever window Qt routed the grab through; the
     // cursor in view coordinates is what the press point was taken in.
     const QPoint offset = pointerOffset();
     if (offset.manhattanLength() <= DeadZone)
         return;
+    if (m_releaseHold) {
+        // The held choice is what the user saw; it runs as it is.
+        finishAndNotifyView(true, QCursor::pos(), event->buttons(), event->modifiers());
+        return;
+    }
     updateRegion(offset.x(), -offset.y());
     if (m_committed)
-        hideDonut(true);
+        finishAndNotifyView(true, QCursor::pos(), event->buttons(), event->modifiers());
 }
 
-void K2DonutDialogTLStyleImpl::mousePressEvent(QMouseEvent *)
+void K2DonutDialogTLStyleImpl::mousePressEvent(QMouseEvent *event)
 {
+    if (!m_releaseHold)
+        return;
+    // The user starts anew while a flick's choice is still held: its command runs first,
+    // then the view gets the press instead of losing it to the ring.
+    finishAndNotifyView(true, event->globalPos(), event->buttons(), event->modifiers());
+    QWidget *viewWidget = m_view->GetWidget();
+    QCoreApplication::postEvent(viewWidget, new QMouseEvent(event->type(), QPointF(viewWidget->mapFromGlobal(event->globalPos())),
+                                                            QPointF(event->globalPos()), event->button(), event->buttons(),
+                                                            event->modifiers()));
 }
 
 void K2DonutDialogTLStyleImpl::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_committed) {
-        hideDonut(true);
+    finishAndNotifyView(m_committed, event->globalPos(), event->buttons(), event->modifiers());
+}
+
+void K2DonutDialogTLStyleImpl::finishAndNotifyView(bool accepted, const QPoint &globalPos, Qt::MouseButtons buttons,
+                                                   Qt::KeyboardModifiers modifiers)
+{
+    hideDonut(accepted);
+    // The tracker collects the outcome on the view's next mouse event; give it one now, so
+    // that a chosen command runs while the user still connects it to the gesture.
+    QWidget *viewWidget = m_view->GetWidget();
+    QCoreApplication::postEvent(viewWidget, new QMouseEvent(QEvent::MouseMove, QPointF(viewWidget->mapFromGlobal(globalPos)),
+                                                            Qt::NoButton, buttons, modifiers));
+}
+
+void K2DonutDialogTLStyleImpl::updateShape()
+{
+    // Without a compositor the X server shows a translucent window's clear pixels black:
+    // there the window is cut to what the ring, or the chosen sector, covers.
+    if (!QX11Info::isPlatformX11() || QX11Info::isCompositingManagerRunning()) {
+        clearMask();
         return;
     }
-    hideDonut(false);
-    // The tracker collects the outcome on the view's next mouse event; give it one now
-    // instead of waiting for the user to move.
-    QWidget *viewWidget = m_view->GetWidget();
-    QCoreApplication::postEvent(viewWidget,
-                                new QMouseEvent(QEvent::MouseMove, QPointF(viewWidget->mapFromGlobal(event->globalPos())),
-                                                Qt::NoButton, event->buttons(), event->modifiers()));
+    const bool dark = isDarkStyle();
+    setMask(pictureOutline(m_committed ? K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)
+                                       : K2DonutLayout::ringImage(dark)));
 }
 
 void K2DonutDialogTLStyleImpl::keyPressEvent(QKeyEvent *event)
@@ -249,10 +330,7 @@ void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
         painter.restore();
 
         // The highlight covers the ring; the current item goes on top of it.
-        painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)));
-        centreCoordinates(painter);
-        const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);
-        drawRegionItem(painter, m_currentRegion, rotation, K2DonutLayout::KeptCharactersCurrent);
+        drawCurrentRegion(painter, dark);
     }
 
     if (m_currentRegion < 0)
@@ -266,7 +344,12 @@ void K2DonutDialogTLStyleImpl::drawSelection(QPainter &painter)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::NoBrush);
     // Only the chosen sector: the ring and the other items are gone.
-    painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, isDarkStyle())));
+    drawCurrentRegion(painter, isDarkStyle());
+}
+
+void K2DonutDialogTLStyleImpl::drawCurrentRegion(QPainter &painter, bool dark)
+{
+    painter.drawPixmap(0, 0, resourcePixmap(K2DonutLayout::highlightImage(m_regionCount, m_currentRegion, dark)));
     painter.save();
     centreCoordinates(painter);
     const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);

@@ -14,6 +14,9 @@ class QPainter;
 class K2DonutDialogTLStyleImpl : public K2DonutDialog
 {
     Q_OBJECT
+    // What the host's scripted checks of the ring read.
+    Q_PROPERTY(int currentRegion READ currentRegion)
+    Q_PROPERTY(bool committed READ isCommitted)
 
 public:
     explicit K2DonutDialogTLStyleImpl(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
@@ -24,10 +27,15 @@ public:
     // Loads the regions of the active scheme, grabs the input and shows the ring.
     void showDonut();
     void hideDonut(bool accepted);
+    // The ring was shown after the gesture's button had gone up: it ends now, or after the
+    // hold when it shows a choice.
+    void endAfterRelease();
     void updateRegion(double x, double y) override;
     // Shows the committed picture and holds it on screen.
     void commitSelection();
     QSize donutSize() const override;
+    int currentRegion() const { return m_currentRegion; }
+    bool isCommitted() const { return m_committed; }
 
     void drawDonut(QPaintEvent *event) override;
     void drawSelection(QPainter &painter);
@@ -52,6 +60,8 @@ public:
     QPoint m_pressPoint;
     bool m_armed = false;
     bool m_finished = false;
+    // A flick's choice is on screen after the release and ends by the hold's timer.
+    bool m_releaseHold = false;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -63,6 +73,13 @@ protected:
 private:
     // The pointer's offset from the press point in view-widget pixels (y downwards).
     QPoint pointerOffset() const;
+    // Hides with the outcome and sends the view a move, so that the tracker collects it at once.
+    void finishAndNotifyView(bool accepted, const QPoint &globalPos, Qt::MouseButtons buttons,
+                             Qt::KeyboardModifiers modifiers);
+    // Cuts the window to the visible picture where no compositor blends it.
+    void updateShape();
     void centreCoordinates(QPainter &painter) const;
+    // The current region's highlight with its item on top, in widget coordinates.
+    void drawCurrentRegion(QPainter &painter, bool dark);
     void drawRegionItem(QPainter &painter, int index, qreal rotation, int keptCharacters) const;
 };

@@ -11,6 +11,9 @@ packages=(
     fonts-wine fonts-dejavu-core                       # Tahoma metrics for the overlay's labels
     poppler-utils                                      # pdftotext: the printed list is read back
     xvfb xauth xdotool                                 # a real X server for the display tests
+    openbox                                            # a window manager without a compositor, for them
+    libqt5x11extras5-dev                               # the overlay asks whether a compositor runs
+    qtbase5-private-dev                                # replay input through Qt's window-system queue
     ccache                                             # cheap rebuilds in fresh build folders
     qttranslations5-l10n                               # Qt's own texts (dialog buttons) for --lang
     dpkg-dev                                           # dpkg-shlibdeps: the package's dependencies

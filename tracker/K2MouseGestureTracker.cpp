@@ -71,6 +71,10 @@ void K2MouseGestureTracker::followDrag(CFxInputPointManager *manager)
         return;
     // Shows an overlay armed by an earlier event, whatever this event is.
     m_overlay->showDonut();
+    // The event that showed the ring was the release itself (a quick drag): no further
+    // release will come, and the ring must not outlive the gesture.
+    if (m_overlay->m_shown && !manager->IsGestureButtonDown())
+        m_overlay->endAfterRelease();
     if (m_overlay->m_finished)
         collectOutcome(manager);
 }

@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -62,21 +63,15 @@ private slots:
     void init();
     void cleanup();
 
-    void constructionReplacesWindowFlags();
-    void armWithoutViewDoesNothing();
     void armingTwiceKeepsSavedState();
     void showAtPressPoint_data();
     void showAtPressPoint();
-    void deadZone_data();
-    void deadZone();
-    void commitRadius_data();
-    void commitRadius();
-    void fastFlick_data();
-    void fastFlick();
+    void pointerMove_data();
+    void pointerMove();
+    void heldFlickEndsOnNextMove();
     void releaseCancels_data();
     void releaseCancels();
     void nextGestureStartsWithoutRegion();
-    void pressDuringGestureDoesNothing();
     void keysChangeNothing_data();
     void keysChangeNothing();
     void shortcutOverrideConsumed();
@@ -170,35 +165,6 @@ QVector<PostedMove> tst_DonutInput::recordPostedMoves()
     return m_postedMoves;
 }
 
-void tst_DonutInput::constructionReplacesWindowFlags()
-{
-    K2DonutDialogTLStyleImpl overlay(standin::mainWindow(), Qt::Dialog | Qt::WindowStaysOnTopHint);
-
-    QCOMPARE(int(overlay.windowFlags()), int(Qt::Tool | Qt::FramelessWindowHint));
-    QVERIFY(overlay.testAttribute(Qt::WA_TranslucentBackground));
-    QCOMPARE(overlay.parentWidget(), standin::mainWindow());
-    QCOMPARE(overlay.donutSize(), QSize(250, 250));
-    QCOMPARE(overlay.sizeHint(), QSize(250, 250));
-    QCOMPARE(overlay.m_currentRegion, qint16(-1));
-    QVERIFY(overlay.inherits("K2DonutDialog"));
-}
-
-void tst_DonutInput::armWithoutViewDoesNothing()
-{
-    standin::setCursorMode(7);
-    m_viewWidget->setCursor(Qt::CrossCursor);
-
-    m_overlay->arm(nullptr);
-    m_overlay->showDonut();
-
-    QVERIFY(!m_overlay->m_armed);
-    QVERIFY(!m_overlay->m_shown);
-    QVERIFY(!m_overlay->isVisible());
-    QCOMPARE(standin::cursorMode(), short(7));
-    QCOMPARE(m_viewWidget->cursor().shape(), Qt::CrossCursor);
-    QVERIFY(!QWidget::mouseGrabber());
-}
-
 void tst_DonutInput::armingTwiceKeepsSavedState()
 {
     // A negative value checks that the 16 bits survive the round trip.
@@ -225,29 +191,20 @@ void tst_DonutInput::armingTwiceKeepsSavedState()
 void tst_DonutInput::showAtPressPoint_data()
 {
     QTest::addColumn<int>("count");
-    QTest::addColumn<double>("stickyWidth");
-
-    QTest::newRow("4 regions") << 4 << 130.0;
-    QTest::newRow("8 regions") << 8 << 65.0;
+    QTest::newRow("4 regions") << 4;
+    QTest::newRow("8 regions") << 8;
 }
 
 void tst_DonutInput::showAtPressPoint()
 {
     QFETCH(int, count);
-    QFETCH(double, stickyWidth);
     useScheme(count);
 
     startGesture(QPoint(0, 0));
 
-    // The zero offset points up.
-    QCOMPARE(m_overlay->m_currentRegion, qint16(0));
-    QCOMPARE(int(m_overlay->m_regionCount), count);
-    QCOMPARE(m_overlay->m_stickyWidth, stickyWidth);
-    QCOMPARE(m_overlay->m_regionContents.size(), count);
-    QCOMPARE(m_overlay->m_regionHelpTexts.size(), count);
-    QVERIFY(m_overlay->m_shown);
-    QVERIFY(!m_overlay->m_armed);
-    QVERIFY(!m_overlay->m_committed);
+    // The zero offset points up; the ring holds the input, centred on the press.
+    QCOMPARE(m_overlay->currentRegion(), 0);
+    QVERIFY(!m_overlay->isCommitted());
     QVERIFY(m_overlay->isVisible());
     QCOMPARE(QWidget::mouseGrabber(), m_overlay);
     QCOMPARE(QWidget::keyboardGrabber(), m_overlay);
@@ -255,152 +212,98 @@ void tst_DonutInput::showAtPressPoint()
     QCOMPARE(m_overlay->geometry().center() + QPoint(1, 1), m_viewWidget->mapToGlobal(m_press));
 }
 
-void tst_DonutInput::deadZone_data()
+void tst_DonutInput::pointerMove_data()
 {
     QTest::addColumn<int>("count");
-    QTest::addColumn<QPoint>("offset");
-    QTest::addColumn<bool>("inside");
-    QTest::addColumn<int>("region");
+    QTest::addColumn<QPoint>("shownAt"); // the cursor's offset when the ring shows
+    QTest::addColumn<QPoint>("movedTo");
+    QTest::addColumn<int>("region");     // the current region afterwards
+    QTest::addColumn<bool>("ends");      // the move ends the gesture with its choice
 
-    // Screen offsets: y grows downwards.
-    QTest::newRow("4: 20 right is inside") << 4 << QPoint(20, 0) << true << 0;
-    QTest::newRow("4: 20 down is inside") << 4 << QPoint(0, 20) << true << 0;
-    QTest::newRow("4: 10 left 10 down is inside") << 4 << QPoint(-10, 10) << true << 0;
-    QTest::newRow("4: 21 right is outside") << 4 << QPoint(21, 0) << false << 3;
-    QTest::newRow("4: 21 down is outside") << 4 << QPoint(0, 21) << false << 2;
-    QTest::newRow("4: 11 left 10 down is outside") << 4 << QPoint(-11, 10) << false << 1;
-    QTest::newRow("8: 20 right is inside") << 8 << QPoint(20, 0) << true << 0;
-    QTest::newRow("8: 10 right 10 down is inside") << 8 << QPoint(10, 10) << true << 0;
-    QTest::newRow("8: 21 right is outside") << 8 << QPoint(21, 0) << false << 6;
-    QTest::newRow("8: 11 right 10 down is outside") << 8 << QPoint(11, 10) << false << 5;
-    QTest::newRow("8: 11 left 10 up is outside") << 8 << QPoint(-11, -10) << false << 1;
+    // Screen offsets: y grows downwards. Within 20 pixels (Manhattan) nothing changes.
+    const QPoint o;
+    QTest::newRow("4: 20 right is inside") << 4 << o << QPoint(20, 0) << 0 << false;
+    QTest::newRow("4: 20 down is inside") << 4 << o << QPoint(0, 20) << 0 << false;
+    QTest::newRow("4: 10 left 10 down is inside") << 4 << o << QPoint(-10, 10) << 0 << false;
+    QTest::newRow("4: 21 right is outside") << 4 << o << QPoint(21, 0) << 3 << false;
+    QTest::newRow("4: 21 down is outside") << 4 << o << QPoint(0, 21) << 2 << false;
+    QTest::newRow("4: 11 left 10 down is outside") << 4 << o << QPoint(-11, 10) << 1 << false;
+    QTest::newRow("8: 10 right 10 down is inside") << 8 << o << QPoint(10, 10) << 0 << false;
+    QTest::newRow("8: 21 right is outside") << 8 << o << QPoint(21, 0) << 6 << false;
+    QTest::newRow("8: 11 left 10 up is outside") << 8 << o << QPoint(-11, -10) << 1 << false;
+    // More than 69 pixels from the centre commits.
+    QTest::newRow("4: 69 right stays") << 4 << o << QPoint(69, 0) << 3 << false;
+    QTest::newRow("4: 70 right commits") << 4 << o << QPoint(70, 0) << 3 << true;
+    QTest::newRow("4: 70 up commits") << 4 << o << QPoint(0, -70) << 0 << true;
+    QTest::newRow("8: 48 right 48 down (67.9) stays") << 8 << o << QPoint(48, 48) << 5 << false;
+    QTest::newRow("8: 49 right 49 down (69.3) commits") << 8 << o << QPoint(49, 49) << 5 << true;
+    // A flick is committed when shown; a move inside the dead zone keeps it, one outside ends it.
+    QTest::newRow("flick, then inside the dead zone") << 4 << QPoint(80, 0) << QPoint(5, 5) << 3 << false;
+    QTest::newRow("flick, then outside") << 4 << QPoint(80, 0) << QPoint(30, 0) << 3 << true;
 }
 
-void tst_DonutInput::deadZone()
+void tst_DonutInput::pointerMove()
 {
     QFETCH(int, count);
-    QFETCH(QPoint, offset);
-    QFETCH(bool, inside);
+    QFETCH(QPoint, shownAt);
+    QFETCH(QPoint, movedTo);
     QFETCH(int, region);
-    useScheme(count);
-    startGesture(QPoint(0, 0));
-    QVERIFY(QTest::qWaitForWindowExposed(m_overlay));
-    QCoreApplication::processEvents();
-    int paints = 0;
-    EventWatcher paintCounter(m_overlay, QEvent::Paint, [&paints](QEvent *) { ++paints; });
-
-    moveTo(offset);
-    QCoreApplication::processEvents();
-
-    QCOMPARE(int(m_overlay->m_currentRegion), region);
-    if (inside)
-        QCOMPARE(paints, 0);
-    else
-        QTRY_VERIFY(paints > 0);
-    QVERIFY(m_overlay->m_shown);
-    QVERIFY(!m_overlay->m_finished);
-}
-
-void tst_DonutInput::commitRadius_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QPoint>("offset");
-    QTest::addColumn<bool>("commits");
-    QTest::addColumn<int>("region");
-
-    QTest::newRow("4: 69 right stays") << 4 << QPoint(69, 0) << false << 3;
-    QTest::newRow("4: 70 right commits") << 4 << QPoint(70, 0) << true << 3;
-    QTest::newRow("4: 69 up stays") << 4 << QPoint(0, -69) << false << 0;
-    QTest::newRow("4: 70 up commits") << 4 << QPoint(0, -70) << true << 0;
-    QTest::newRow("8: 48 right 48 down (67.9) stays") << 8 << QPoint(48, 48) << false << 5;
-    QTest::newRow("8: 49 right 49 down (69.3) commits") << 8 << QPoint(49, 49) << true << 5;
-    QTest::newRow("8: 70 left commits") << 8 << QPoint(-70, 0) << true << 2;
-}
-
-void tst_DonutInput::commitRadius()
-{
-    QFETCH(int, count);
-    QFETCH(QPoint, offset);
-    QFETCH(bool, commits);
-    QFETCH(int, region);
+    QFETCH(bool, ends);
     useScheme(count);
     standin::setCursorMode(5);
-    startGesture(QPoint(0, 0));
+    startGesture(shownAt);
     QVERIFY(QTest::qWaitForWindowExposed(m_overlay));
     QCoreApplication::processEvents();
+    const bool flick = m_overlay->isCommitted();
+    QCOMPARE(flick, shownAt.manhattanLength() > 69);
+    int paints = 0;
     int committedPaints = 0;
-    EventWatcher paintWatcher(m_overlay, QEvent::Paint, [&](QEvent *) { committedPaints += m_overlay->m_committed; });
+    EventWatcher paintWatcher(m_overlay, QEvent::Paint, [&](QEvent *) {
+        ++paints;
+        committedPaints += m_overlay->isCommitted();
+    });
 
     QElapsedTimer clock;
     clock.start();
-    moveTo(offset);
+    moveTo(movedTo);
     const qint64 elapsed = clock.elapsed();
+    QCoreApplication::processEvents();
 
-    QCOMPARE(int(m_overlay->m_currentRegion), region);
-    QCOMPARE(m_overlay->m_finished, commits);
-    QCOMPARE(m_overlay->m_accepted, commits);
-    QCOMPARE(m_overlay->m_shown, !commits);
-    QCOMPARE(m_overlay->isVisible(), !commits);
-    QVERIFY(!m_overlay->m_committed);
-    if (commits) {
-        // The committed picture was painted and held before the overlay went away.
+    QCOMPARE(m_overlay->currentRegion(), region);
+    QCOMPARE(m_overlay->isVisible(), !ends);
+    QCOMPARE(m_overlay->isCommitted(), flick && !ends);
+    // An ended gesture hands the pointer back and tells the view at once.
+    QCOMPARE(standin::cursorMode(), short(ends ? 5 : 32));
+    QCOMPARE(QWidget::mouseGrabber() == m_overlay, !ends);
+    // The ring's move carries the held button; Qt adds one without when the ring hides.
+    const QVector<PostedMove> moves = recordPostedMoves();
+    QCOMPARE(std::count_if(moves.begin(), moves.end(), [](const PostedMove &move) { return move.buttons == Qt::RightButton; }),
+             ends ? 1 : 0);
+    if (movedTo.manhattanLength() <= 20)
+        QCOMPARE(paints, 0);
+    if (ends && !flick) {
+        // The committed picture was painted and held before the ring went away.
         QCOMPARE(committedPaints, 1);
         QVERIFY2(elapsed >= CommitHoldMs, qPrintable(QString::number(elapsed)));
-        QCOMPARE(standin::cursorMode(), short(5));
-        QVERIFY(!QWidget::mouseGrabber());
-        QVERIFY(!QWidget::keyboardGrabber());
-        QVERIFY(recordPostedMoves().isEmpty());
-    } else {
-        QCOMPARE(committedPaints, 0);
-        QCOMPARE(standin::cursorMode(), short(32));
     }
 }
 
-void tst_DonutInput::fastFlick_data()
+void tst_DonutInput::heldFlickEndsOnNextMove()
 {
-    QTest::addColumn<QString>("then");
-    QTest::addColumn<bool>("hides");
-
-    QTest::newRow("move inside the dead zone keeps it") << "move 5,5" << false;
-    QTest::newRow("move outside the dead zone hides") << "move 30,0" << true;
-    QTest::newRow("release hides") << "release" << true;
-}
-
-void tst_DonutInput::fastFlick()
-{
-    QFETCH(QString, then);
-    QFETCH(bool, hides);
+    // A flick shown by the release: its choice is held, and a move without a button ends
+    // it before the hold does, with the choice as shown.
     useScheme(4);
-    QElapsedTimer clock;
-    qint64 shownAt = -1;
-    bool committedWhenShown = false;
-    EventWatcher showWatcher(m_overlay, QEvent::Show, [&](QEvent *) {
-        shownAt = clock.elapsed();
-        committedWhenShown = m_overlay->m_committed;
-    });
-
-    clock.start();
     startGesture(QPoint(80, 0));
-
-    // Committed, and held, before the window appeared.
-    QVERIFY2(shownAt >= CommitHoldMs, qPrintable(QString::number(shownAt)));
-    QVERIFY(committedWhenShown);
-    QVERIFY(m_overlay->m_committed);
-    QVERIFY(m_overlay->m_shown);
+    m_overlay->endAfterRelease();
     QVERIFY(m_overlay->isVisible());
-    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
-
-    if (then == QLatin1String("release"))
-        sendRelease(Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-    else
-        moveTo(then == QLatin1String("move 5,5") ? QPoint(5, 5) : QPoint(30, 0));
-
-    QCOMPARE(m_overlay->isVisible(), !hides);
-    QCOMPARE(m_overlay->m_finished, hides);
-    QCOMPARE(m_overlay->m_accepted, hides);
-    QCOMPARE(m_overlay->m_committed, !hides);
-    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
-    QVERIFY(recordPostedMoves().isEmpty());
+    const QPoint below = m_viewWidget->mapToGlobal(m_press + QPoint(0, 40));
+    QCursor::setPos(below);
+    QMouseEvent move(QEvent::MouseMove, m_overlay->mapFromGlobal(below), below, Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(m_overlay, &move);
+    QVERIFY(!m_overlay->isVisible());
+    QCOMPARE(m_overlay->currentRegion(), 3);
+    QCOMPARE(standin::cursorMode(), short(0));
 }
 
 void tst_DonutInput::releaseCancels_data()
@@ -426,16 +329,12 @@ void tst_DonutInput::releaseCancels()
     m_viewWidget->setCursor(Qt::CrossCursor);
     startGesture(QPoint(0, 0));
     moveTo(QPoint(40, 10));
-    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
 
     sendRelease(Qt::MouseButton(button), stillHeld, modifiers);
 
     QVERIFY(!m_overlay->isVisible());
-    QVERIFY(!m_overlay->m_shown);
-    QVERIFY(m_overlay->m_finished);
-    QVERIFY(!m_overlay->m_accepted);
     // The region stays readable until the next show.
-    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    QCOMPARE(m_overlay->currentRegion(), 3);
     QCOMPARE(standin::cursorMode(), short(-3));
     QCOMPARE(m_viewWidget->cursor().shape(), Qt::CrossCursor);
     QVERIFY(!QWidget::mouseGrabber());
@@ -456,27 +355,13 @@ void tst_DonutInput::nextGestureStartsWithoutRegion()
     startGesture(QPoint(0, 0));
     moveTo(QPoint(40, 0));
     sendRelease(Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    QCOMPARE(m_overlay->currentRegion(), 3);
     m_overlay->m_finished = false;
 
     // 60 degrees: inside the right region's sticky window, but in the top sector.
     startGesture(QPoint(30, -52));
 
-    QCOMPARE(m_overlay->m_currentRegion, qint16(0));
-}
-
-void tst_DonutInput::pressDuringGestureDoesNothing()
-{
-    startGesture(QPoint(0, 0));
-    const QPoint global = QCursor::pos();
-
-    QMouseEvent press(QEvent::MouseButtonPress, m_overlay->mapFromGlobal(global), global, Qt::LeftButton,
-                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(m_overlay, &press);
-
-    QVERIFY(m_overlay->m_shown);
-    QVERIFY(!m_overlay->m_finished);
-    QCOMPARE(QWidget::mouseGrabber(), m_overlay);
+    QCOMPARE(m_overlay->currentRegion(), 0);
 }
 
 void tst_DonutInput::keysChangeNothing_data()
@@ -486,11 +371,7 @@ void tst_DonutInput::keysChangeNothing_data()
 
     QTest::newRow("Escape") << Qt::Key_Escape << Qt::KeyboardModifiers();
     QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
-    QTest::newRow("Enter") << Qt::Key_Enter << Qt::KeyboardModifiers();
-    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers();
-    QTest::newRow("letter") << Qt::Key_L << Qt::KeyboardModifiers();
     QTest::newRow("Ctrl+Z") << Qt::Key_Z << Qt::KeyboardModifiers(Qt::ControlModifier);
-    QTest::newRow("Alt+F4") << Qt::Key_F4 << Qt::KeyboardModifiers(Qt::AltModifier);
 }
 
 void tst_DonutInput::keysChangeNothing()
@@ -505,9 +386,7 @@ void tst_DonutInput::keysChangeNothing()
     QTest::keyClick(m_overlay, key, modifiers);
 
     QVERIFY(m_overlay->isVisible());
-    QVERIFY(m_overlay->m_shown);
-    QVERIFY(!m_overlay->m_finished);
-    QCOMPARE(m_overlay->m_currentRegion, qint16(3));
+    QCOMPARE(m_overlay->currentRegion(), 3);
     QCOMPARE(standin::cursorMode(), short(32));
     QCOMPARE(QWidget::keyboardGrabber(), m_overlay);
     QCOMPARE(finished.count(), 0);
@@ -533,7 +412,7 @@ void tst_DonutInput::shortcutOverrideConsumed()
     QTest::keyClick(m_overlay, Qt::Key_S, Qt::ControlModifier);
 
     QCOMPARE(activated.count(), 1);
-    QVERIFY(m_overlay->m_shown);
+    QVERIFY(m_overlay->isVisible());
 }
 
 void tst_DonutInput::destructionClearsStatusLine_data()

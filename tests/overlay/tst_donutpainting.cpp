@@ -119,8 +119,6 @@ private slots:
     void labelElision_data();
     void labelElision();
     void labelsAlongTheRing();
-    void snapshots_data();
-    void snapshots();
 
 private:
     void setRegions(int count, int current, const QVector<RegionContent> &contents);
@@ -411,57 +409,6 @@ void tst_DonutPainting::labelsAlongTheRing()
         QVERIFY2(level ? columns > 2 * rows : rows > 2 * columns,
                  qPrintable(QStringLiteral("region %1: %2 columns, %3 rows").arg(index).arg(columns).arg(rows)));
     }
-}
-
-void tst_DonutPainting::snapshots_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("dark");
-    QTest::addColumn<bool>("committed");
-
-    for (const int count : {4, 8})
-        for (const bool dark : {false, true})
-            for (const bool committed : {false, true})
-                QTest::addRow("%d-%s-%s", count, dark ? "dark" : "light", committed ? "committed" : "normal")
-                    << count << dark << committed;
-}
-
-void tst_DonutPainting::snapshots()
-{
-    QFETCH(int, count);
-    QFETCH(bool, dark);
-    QFETCH(bool, committed);
-    standin::setColorScheme(dark ? 2 : 0);
-    QStyle *style = QApplication::style();
-    const QVector<RegionContent> eight{
-        {1, QStringLiteral("Zoom Bounds")},
-        {0, QVariant::fromValue(style->standardIcon(QStyle::SP_FileDialogNewFolder))},
-        {0, QVariant::fromValue(style->standardIcon(QStyle::SP_DialogOpenButton))},
-        {1, QStringLiteral("Copy")},
-        {0, QVariant::fromValue(style->standardIcon(QStyle::SP_DialogSaveButton))},
-        {1, QStringLiteral("Single Line Text")},
-        {1, QStringLiteral("Line")},
-        {1, QString()},
-    };
-    const QVector<RegionContent> four{eight[0], eight[2], eight[4], eight[6]};
-    setRegions(count, 1, count == 8 ? eight : four);
-    m_overlay->m_committed = committed;
-
-    const QImage overlay = render();
-    QCOMPARE(qAlpha(overlay.pixel(Centre)), 0);
-    const QPoint opposite = ringPoint(90.0 + 360.0 / count + 180.0, 100);
-    QCOMPARE(qAlpha(overlay.pixel(opposite)) == 0, committed);
-
-    // As the user sees it: over a drawing view of the matching style.
-    QImage onView(overlay.size(), QImage::Format_ARGB32);
-    onView.fill(dark ? QColor(33, 40, 48) : QColor(Qt::white));
-    QPainter painter(&onView);
-    painter.drawImage(0, 0, overlay);
-    painter.end();
-    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/overlay-snapshots"));
-    QVERIFY(folder.mkpath(QStringLiteral(".")));
-    const QString name = QStringLiteral("overlay-%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(onView.save(folder.filePath(name)));
 }
 
 QTEST_MAIN(tst_DonutPainting)

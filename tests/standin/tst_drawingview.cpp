@@ -1,5 +1,5 @@
 // Strokewheel - mouse gestures for CAD drawing views.
-// The drawing view's mapping, fit, pan and zoom, and that it leaves the right button alone.
+// The drawing view's mapping, fit, pan and zoom.
 #include "standin/DrawingView.h"
 #include "standin/ViewTransform.h"
 
@@ -25,7 +25,6 @@ private slots:
     void middleButtonPans();
     void wheelZoomsAtThePointer();
     void zoomPreviousWalksBack();
-    void rightButtonIsNotTaken();
 };
 
 namespace {
@@ -197,24 +196,6 @@ void tst_DrawingView::zoomPreviousWalksBack()
     QVERIFY(view.zoomPrevious());
     QVERIFY(near(view.transform().scale(), fitted));
     QVERIFY(!view.zoomPrevious());
-}
-
-void tst_DrawingView::rightButtonIsNotTaken()
-{
-    DrawingView view;
-    view.resize(400, 300);
-    view.setDrawing(box(QRectF(0, 0, 100, 100)));
-    const double scale = view.transform().scale();
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &press);
-    QVERIFY(!press.isAccepted());
-    QVERIFY(!view.isPanning());
-    QMouseEvent move(QEvent::MouseMove, QPointF(80, 80), Qt::NoButton, Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &move);
-    QCOMPARE(view.transform().scale(), scale);
-    QCOMPARE(view.transform().toView(QPointF(0, 0)), ViewTransform::fitting(QRectF(0, 0, 100, 100), QSizeF(400, 300),
-                                                                             DrawingView::kFitMargin)
-                                                         .toView(QPointF(0, 0)));
 }
 
 QTEST_MAIN(tst_DrawingView)

@@ -1,11 +1,9 @@
 // Strokewheel - mouse gestures for CAD drawing views.
-// Helpers for the gesture tests: a user's mouse over a drawing view, and gesture commands.
+// Helpers for the gesture tests: a user's mouse over a drawing view, and the ring it shows.
 #pragma once
 
-#include "standin/Catalogue.h"
-#include "standin/CommandGroup.h"
+#include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
-#include "standin/UICommand.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -16,7 +14,6 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <cmath>
 
 namespace gesturetest {
 
@@ -70,51 +67,6 @@ private:
 };
 
 using testsupport::section;
-
-// Gives the regions of both schemes commands with the given macros (an empty macro leaves
-// its region without a command) and stores the assignment with gestures on and scheme.
-inline void assignGestureMacros(const QStringList &eight, const QStringList &four, int scheme = 8)
-{
-    standin::Catalogue *catalogue = standin::catalogue();
-    standin::CommandGroup *group = catalogue->addCommandGroup(QStringLiteral("Gestures"));
-    const auto assign = [&](const QStringList &macros, const QString &schemeDigit) {
-        for (int slot = 0; slot < macros.size(); ++slot) {
-            const QString key = schemeDigit + QString::number(slot + 1);
-            QString id;
-            if (!macros.at(slot).isEmpty()) {
-                id = QStringLiteral("ID_GESTURE_") + key;
-                group->add(catalogue->addCommand(id, macros.at(slot), QStringLiteral("Command ") + key));
-            }
-            testsupport::store(key, id);
-        }
-    };
-    assign(eight, QStringLiteral("8"));
-    assign(four, QStringLiteral("4"));
-    testsupport::storeFlags(true, scheme);
-}
-
-// The eight regions counter-clockwise from the top, and the four.
-inline QStringList eightMacros()
-{
-    return {QStringLiteral("^C^C_LINE"),   QStringLiteral("^C^C_CIRCLE"), QStringLiteral("^C^C_ZOOM _E"),
-            QStringLiteral("_UNDO"),       QStringLiteral("^C^C_MOVE"),   QStringLiteral("^C^C_COPY"),
-            QStringLiteral("^C^C_ERASE"),  QStringLiteral("'_PAN")};
-}
-
-inline QStringList fourMacros()
-{
-    return {QStringLiteral("^C^C_ARC"), QStringLiteral("_REDO"), QStringLiteral("^C^C_TRIM"),
-            QStringLiteral("^C^C_ZOOM _W")};
-}
-
-// A pointer offset from the press point, as a view offset (y down), that leaves the ring's
-// 69-pixel circle through the middle of a region.
-inline QPoint outThrough(int region, int count, int radius = 75)
-{
-    const double degrees = 90.0 + region * 360.0 / count;
-    const double radians = degrees * 3.14159265358979 / 180.0;
-    return QPoint(qRound(radius * std::cos(radians)), -qRound(radius * std::sin(radians)));
-}
 
 // The gesture overlays alive, found by class name: the module file's class is not ours.
 inline QList<QWidget *> overlays()

@@ -1,8 +1,8 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Tests of the stand-in's drawing-view input: what its input-point manager tells trackers
 // about each mouse event, and when the view's context menu opens.
-#include "DrawingViewFixture.h"
-#include "GestureTestHost.h"
+#include "tracker/DrawingViewFixture.h"
+#include "tracker/GestureTestHost.h"
 
 #include "host/CFxInputPointManager.h"
 #include "host/CFxTracker.h"
@@ -70,11 +70,7 @@ public:
     std::function<void(CFxInputPointManager *)> react;
 };
 
-enum class Handling { None, Claim, Forget, ClaimAndForget };
-
 } // namespace
-
-Q_DECLARE_METATYPE(Handling)
 
 class tst_ViewInput : public QObject
 {
@@ -86,8 +82,6 @@ private slots:
     void cleanup();
 
     void queriesDescribeTheEvent();
-    void contextMenuOnRightRelease_data();
-    void contextMenuOnRightRelease();
     void platformMenuOnPressHeldBack();
     void middleButtonPanBlocks();
     void pendingCommandsRunAfterAllTrackers();
@@ -167,52 +161,6 @@ void tst_ViewInput::queriesDescribeTheEvent()
     standin::setViewPresent(m_document, false);
     m_mouse->moveTo(QPoint(80, 45));
     QVERIFY(!tracker->views.last());
-}
-
-void tst_ViewInput::contextMenuOnRightRelease_data()
-{
-    QTest::addColumn<bool>("rightButton");
-    QTest::addColumn<Handling>("handling");
-    QTest::addColumn<int>("menus");
-
-    QTest::newRow("right click") << true << Handling::None << 1;
-    QTest::newRow("right drag claimed as a gesture") << true << Handling::Claim << 0;
-    QTest::newRow("claimed, then the button forgotten") << true << Handling::ClaimAndForget << 0;
-    QTest::newRow("right button forgotten, not claimed") << true << Handling::Forget << 0;
-    QTest::newRow("left click") << false << Handling::None << 0;
-}
-
-void tst_ViewInput::contextMenuOnRightRelease()
-{
-    QFETCH(bool, rightButton);
-    QFETCH(Handling, handling);
-    QFETCH(int, menus);
-
-    const Qt::MouseButton button = rightButton ? Qt::RightButton : Qt::LeftButton;
-    RecordingTracker *tracker = addTracker(QStringLiteral("tracker"));
-    tracker->react = [handling](CFxInputPointManager *manager) {
-        if (!manager->IsTrackingMove())
-            return;
-        if (handling == Handling::Claim || handling == Handling::ClaimAndForget)
-            manager->ClaimGesture();
-        if (handling == Handling::Forget || handling == Handling::ClaimAndForget)
-            manager->ReleaseGestureButton();
-    };
-    m_mouse->press(QPoint(50, 40), button);
-    m_mouse->moveTo(QPoint(80, 40));
-    if (handling == Handling::Forget || handling == Handling::ClaimAndForget)
-        QVERIFY(!m_document->GetInputPointManager()->IsGestureButtonDown());
-    m_mouse->release(button);
-
-    QCOMPARE(standin::contextMenuCount(), menus);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QCOMPARE(menu != nullptr, menus > 0);
-
-    // The claim lasts for its press only.
-    tracker->react = nullptr;
-    m_mouse->press(QPoint(50, 40));
-    m_mouse->release();
-    QCOMPARE(standin::contextMenuCount(), menus + 1);
 }
 
 void tst_ViewInput::platformMenuOnPressHeldBack()
