@@ -11,8 +11,41 @@
 #include "tests/tracker/DrawingViewFixture.h"
 #include "tests/tracker/GestureTestHost.h"
 
+#include "standin/Catalogue.h"
+#include "standin/CommandGroup.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
+
+#include <cmath>
+
+namespace {
+
+// Gives the regions of both schemes commands and stores the assignment with gestures on.
+void assignGestureMacros()
+{
+    const QStringList eight = {QStringLiteral("^C^C_LINE"), QStringLiteral("^C^C_CIRCLE"), QStringLiteral("^C^C_ZOOM _E"),
+                               QStringLiteral("_UNDO"),     QStringLiteral("^C^C_MOVE"),   QStringLiteral("^C^C_COPY"),
+                               QStringLiteral("^C^C_ERASE"), QStringLiteral("'_PAN")};
+    standin::Catalogue *catalogue = standin::catalogue();
+    standin::CommandGroup *group = catalogue->addCommandGroup(QStringLiteral("Gestures"));
+    for (int slot = 0; slot < 8; ++slot) {
+        const QString key = QStringLiteral("8") + QString::number(slot + 1);
+        const QString id = QStringLiteral("ID_GESTURE_") + key;
+        group->add(catalogue->addCommand(id, eight.at(slot), QStringLiteral("Command ") + key));
+        testsupport::store(key, id);
+    }
+    testsupport::storeFlags(true, 8);
+}
+
+// A view offset (y down) through the middle of one of eight regions.
+QPoint outThrough(int region, int radius)
+{
+    const double radians = (90.0 + region * 45.0) * 3.14159265358979 / 180.0;
+    return QPoint(qRound(radius * std::cos(radians)), -qRound(radius * std::sin(radians)));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -25,7 +58,7 @@ int main(int argc, char *argv[])
 
     standin::reset();
     standin::settingsStore()->setFile(folder.filePath(QStringLiteral("profile/settings.ini")));
-    gesturetest::assignGestureMacros(gesturetest::eightMacros(), gesturetest::fourMacros());
+    assignGestureMacros();
     standin::Document *document = nullptr;
     QWidget *view = nullptr;
     standin::ModuleLoader loader;
@@ -49,14 +82,14 @@ int main(int argc, char *argv[])
         timer.start();
         const int region = gesture % 8;
         mouse.press(press);
-        mouse.moveTo(press + gesturetest::outThrough(region, 8, 25));
-        mouse.moveTo(press + gesturetest::outThrough(region, 8, 30));
-        mouse.moveTo(press + gesturetest::outThrough(region, 8, 40));
+        mouse.moveTo(press + outThrough(region, 25));
+        mouse.moveTo(press + outThrough(region, 30));
+        mouse.moveTo(press + outThrough(region, 40));
         const QList<QWidget *> rings = gesturetest::overlays();
         ringsShown += std::any_of(rings.cbegin(), rings.cend(), [](QWidget *ring) { return ring->isVisible(); });
         if (gesture % 100 == 99) {
-            mouse.moveTo(press + gesturetest::outThrough(region, 8, 75));
-            mouse.moveTo(press + gesturetest::outThrough(region, 8, 90));
+            mouse.moveTo(press + outThrough(region, 75));
+            mouse.moveTo(press + outThrough(region, 90));
         }
         mouse.release();
         mouse.moveTo(press);
