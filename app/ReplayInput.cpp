@@ -24,6 +24,25 @@ int xButton(Qt::MouseButton button)
 }
 }
 
+ReplayInput::ReplayInput()
+{
+    qApp->installEventFilter(this);
+}
+
+bool ReplayInput::awaitingEvent() const
+{
+    // A lost event must not stop the script: what it missed, an expectation will show.
+    constexpr qint64 kGiveUpMs = 2000;
+    return m_awaitedType != QEvent::None && m_awaitingSince.elapsed() < kGiveUpMs;
+}
+
+bool ReplayInput::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == m_awaitedType && static_cast<QMouseEvent *>(event)->globalPos() == m_awaitedGlobal)
+        m_awaitedType = QEvent::None;
+    return false;
+}
+
 QWidget *ReplayInput::visibleOverlay()
 {
     const QWidgetList widgets = QApplication::topLevelWidgets();
@@ -68,6 +87,13 @@ void ReplayInput::queuedMouse(Action action, QWidget *view, const QPoint &global
 
 bool ReplayInput::xMouse(Action action, const QPoint &global, Qt::MouseButton button, QString *error)
 {
+    // A move to where the pointer already is makes no event.
+    m_awaitedType = action == Action::Press     ? QEvent::MouseButtonPress
+                  : action == Action::Release ? QEvent::MouseButtonRelease
+                  : QCursor::pos() != global  ? QEvent::MouseMove
+                                              : QEvent::None;
+    m_awaitedGlobal = global;
+    m_awaitingSince.start();
     QStringList arguments = {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())};
     if (action == Action::Press)
         arguments << QStringLiteral("mousedown") << QString::number(xButton(button));

@@ -4,6 +4,9 @@
 // so that Qt routes them (grabs, popups, mouse tracking) as it routes a hand's.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -11,9 +14,11 @@
 class QWidget;
 class QWindow;
 
-class ReplayInput
+class ReplayInput : public QObject
 {
 public:
+    ReplayInput();
+
     enum class Action { Press, Move, Release };
 
     // The shown gesture overlay, or null.
@@ -25,6 +30,13 @@ public:
     // Press and release of key (a key code with modifiers) on the keyboard grabber, else an
     // open menu, else the focus widget, else fallback.
     static void key(int keyWithModifiers, QWidget *fallback);
+    // True while the X server's event for the last mouse step has not reached the
+    // application: a hand's next move comes after the last one was seen, and X merges
+    // moves that queue up unread.
+    bool awaitingEvent() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool xMouse(Action action, const QPoint &global, Qt::MouseButton button, QString *error);
@@ -33,4 +45,7 @@ private:
     // The window that had the press keeps the pointer until the last button is up, as an
     // X server's implicit grab does.
     QPointer<QWindow> m_pressWindow;
+    QEvent::Type m_awaitedType = QEvent::None;
+    QPoint m_awaitedGlobal;
+    QElapsedTimer m_awaitingSince;
 };

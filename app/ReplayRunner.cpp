@@ -74,6 +74,10 @@ void ReplayRunner::runNext()
         finish(0);
         return;
     }
+    if (m_input.awaitingEvent()) {
+        QTimer::singleShot(1, this, &ReplayRunner::runNext);
+        return;
+    }
     const ReplayStep step = m_steps.at(m_next++);
     // The next shot is due before this step acts: a step that opens a modal dialog only
     // returns when the dialog closes, and the steps in between run inside it.
