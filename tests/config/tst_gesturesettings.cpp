@@ -19,11 +19,8 @@ private slots:
     void init();
     void cleanup();
 
-    void defaultValue_data();
-    void defaultValue();
     void hostValueIsReadInItsLatin1Form_data();
     void hostValueIsReadInItsLatin1Form();
-    void missingKeyReadsAndStoresItsDefault();
     void noKeyStored_data();
     void noKeyStored();
     void restoreDefaultsClearsOnlyTheGestureGroup();
@@ -52,27 +49,6 @@ void tst_GestureSettings::cleanup()
     m_folder.reset();
 }
 
-void tst_GestureSettings::defaultValue_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-
-    const QMap<QString, QString> factory = testsupport::factorySettings();
-    for (auto entry = factory.cbegin(); entry != factory.cend(); ++entry)
-        QTest::newRow(qPrintable(entry.key())) << entry.key() << entry.value();
-    QTest::newRow("unknown key") << "Settings" << QString();
-    QTest::newRow("key in lower case") << "activescheme" << QString();
-}
-
-void tst_GestureSettings::defaultValue()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    const QString result = settings()->defaultValue(key);
-    QCOMPARE(result, value);
-    QCOMPARE(result.isNull(), value.isNull());
-}
-
 void tst_GestureSettings::hostValueIsReadInItsLatin1Form_data()
 {
     QTest::addColumn<QString>("stored");
@@ -93,16 +69,6 @@ void tst_GestureSettings::hostValueIsReadInItsLatin1Form()
     QVERIFY(settings()->value(QStringLiteral("41"), out));
     QCOMPARE(out, read);
     QCOMPARE(storedText(QStringLiteral("41")), stored);
-}
-
-void tst_GestureSettings::missingKeyReadsAndStoresItsDefault()
-{
-    QVERIFY(!settings()->contains(QStringLiteral("86")));
-    QString out;
-    QVERIFY(settings()->value(QStringLiteral("86"), out));
-    QCOMPARE(out, QStringLiteral("ID_DTEXT"));
-    QCOMPARE(storedText(QStringLiteral("86")), QStringLiteral("ID_DTEXT"));
-    QVERIFY(settings()->contains(QStringLiteral("86")));
 }
 
 void tst_GestureSettings::noKeyStored_data()
@@ -149,8 +115,9 @@ void tst_GestureSettings::restoreDefaultsClearsOnlyTheGestureGroup()
 
     QVERIFY(fallbackKeys(QStringLiteral("Gesture")).isEmpty());
     QCOMPARE(fallbackKeys(QStringLiteral("Window")), QStringList{QStringLiteral("Geometry")});
+    const QMap<QString, QString> factory = testsupport::factorySettings();
     for (const QString &key : allKeys())
-        QCOMPARE(storedText(key), settings()->defaultValue(key));
+        QCOMPARE(storedText(key), factory.value(key));
     QCOMPARE(storedText(QStringLiteral("Unrelated")), QStringLiteral("kept"));
 }
 
