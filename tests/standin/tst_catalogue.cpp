@@ -84,8 +84,6 @@ private slots:
     void fixtureFileReadsEveryKindOfEntry();
     void absentEntriesAreEnumeratedAsNull();
     void iconIsRenderedOnceAtTheRequestedSize();
-    void commandWord_data();
-    void commandWord();
 
 private:
     QString writeFile(const QByteArray &text);
@@ -324,28 +322,6 @@ void tst_Catalogue::iconIsRenderedOnceAtTheRequestedSize()
     const QIcon fixed(QPixmap(8, 8));
     command->setIcon(fixed);
     QCOMPARE(command->GetIcon(32).cacheKey(), fixed.cacheKey());
-}
-
-void tst_Catalogue::commandWord_data()
-{
-    QTest::addColumn<QString>("macro");
-    QTest::addColumn<QString>("word");
-
-    QTest::newRow("cancel prefix and underscore") << "^C^C_bclose" << "BCLOSE";
-    QTest::newRow("options after a blank") << "^C^C_ZOOM _E" << "ZOOM";
-    QTest::newRow("no prefix") << "_U" << "U";
-    QTest::newRow("transparent") << "'_PAN" << "PAN";
-    QTest::newRow("dot and underscore") << "^C^C._MVIEW" << "MVIEW";
-    QTest::newRow("ended by a semicolon") << "^C^C_VPMAX;_VPMIN" << "VPMAX";
-    QTest::newRow("dash belongs to the word") << "^C^C_-VIEW _TOP" << "-VIEW";
-    QTest::newRow("empty") << "" << "";
-}
-
-void tst_Catalogue::commandWord()
-{
-    QFETCH(QString, macro);
-    QFETCH(QString, word);
-    QCOMPARE(UICommand(QStringLiteral("ID"), macro, QStringLiteral("C"), QString()).commandWord(), word);
 }
 
 QTEST_MAIN(tst_Catalogue)
