@@ -39,11 +39,8 @@ void tst_ModuleLoad::exportsExactlyTwoFunctions()
     QCOMPARE(nm.exitCode(), 0);
     QStringList functions;
     const QStringList lines = QString::fromLocal8Bit(nm.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    for (const QString &line : lines) {
-        const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
-        QCOMPARE(fields.size(), 3);
-        functions << fields.at(2);
-    }
+    for (const QString &line : lines)
+        functions << line.section(' ', -1);
     functions.sort();
     QCOMPARE(functions, QStringList({"odrxCreateModuleObject", "odrxGetAPIVersion"}));
 }

@@ -64,7 +64,7 @@ private slots:
 
     void fixtureFileReadsEveryKindOfEntry();
     void absentEntriesAreEnumeratedAsNull();
-    void iconIsRenderedOnceAtTheRequestedSize();
+    void iconIsRenderedAtTheRequestedSize();
 
 private:
     QString writeFile(const QByteArray &text);
@@ -260,7 +260,7 @@ void tst_Catalogue::absentEntriesAreEnumeratedAsNull()
     QCOMPARE(bar->GetItem(1)->GetSubMenu()->GetItem(0)->GetCommand(), line);
 }
 
-void tst_Catalogue::iconIsRenderedOnceAtTheRequestedSize()
+void tst_Catalogue::iconIsRenderedAtTheRequestedSize()
 {
     QVERIFY(writeFile("").size() > 0);
     UICommand *command = catalogue()->addCommand(QStringLiteral("ID_LINE"), QStringLiteral("^C^C_LINE"),
@@ -268,20 +268,14 @@ void tst_Catalogue::iconIsRenderedOnceAtTheRequestedSize()
     QVERIFY(command->GetIcon(32).isNull());
     command->setIconFiles(m_folder->filePath(QStringLiteral("icons/light/line.svg")));
 
-    const QIcon first = command->GetIcon(32);
-    QCOMPARE(first.availableSizes(), QList<QSize>{QSize(32, 32)});
-    QCOMPARE(command->GetIcon(32).cacheKey(), first.cacheKey());
+    QCOMPARE(command->GetIcon(32).availableSizes(), QList<QSize>{QSize(32, 32)});
     QCOMPARE(command->GetIcon(48).availableSizes(), QList<QSize>{QSize(48, 48)});
     // Without a dark file the light one serves both schemes.
     setColorScheme(3);
     QVERIFY(!command->GetIcon(32).isNull());
-    QVERIFY(command->GetIcon(32).cacheKey() != first.cacheKey());
 
     command->setIconFiles(m_folder->filePath(QStringLiteral("icons/light/missing.svg")));
     QVERIFY(command->GetIcon(32).isNull());
-    const QIcon fixed(QPixmap(8, 8));
-    command->setIcon(fixed);
-    QCOMPARE(command->GetIcon(32).cacheKey(), fixed.cacheKey());
 }
 
 QTEST_MAIN(tst_Catalogue)
