@@ -4,6 +4,7 @@
 #include "host/OdRxModule.h"
 #include "standin/ModuleLoader.h"
 #include "standin/StandIn.h"
+#include "tests/support/TestSupport.h"
 
 #include <QtTest>
 
@@ -91,14 +92,10 @@ void tst_ModuleLoad::loaderFailures()
         path = folder.filePath(path);
         QCOMPARE(::mkfifo(qPrintable(path), 0600), 0);
     } else if (path.startsWith(QLatin1String("cut:"))) {
-        QFile module(modulePath());
-        QVERIFY(module.open(QIODevice::ReadOnly));
-        const QByteArray whole = module.readAll();
+        const QByteArray whole = testsupport::contents(modulePath());
         const int cut = path.mid(4).toInt();
         path = folder.filePath(QStringLiteral("cut.tx"));
-        QFile copy(path);
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        QVERIFY(copy.write(whole.left(cut < 0 ? whole.size() + cut : cut)) > 0);
+        QVERIFY(testsupport::writeFile(path, whole.left(cut < 0 ? whole.size() + cut : cut)));
     }
     standin::ModuleLoader loader;
     QString error;
@@ -114,9 +111,7 @@ void tst_ModuleLoad::demoLeavesAPopulatedProfileAlone()
     QTemporaryDir folder;
     const QString profile = folder.filePath(QStringLiteral("profile"));
     QVERIFY(QDir().mkpath(profile + QStringLiteral("/mine")));
-    QFile notes(profile + QStringLiteral("/notes.txt"));
-    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("mine") == 4);
-    notes.close();
+    QVERIFY(testsupport::writeFile(profile + QStringLiteral("/notes.txt"), "mine"));
     QProcess host;
     host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     host.start(QStringLiteral(SW_HOST), {"--demo", "--profile", profile, "--module", modulePath(), "--output",
@@ -124,8 +119,7 @@ void tst_ModuleLoad::demoLeavesAPopulatedProfileAlone()
     QVERIFY(host.waitForFinished(60000));
     QCOMPARE(host.exitCode(), 0);
     QVERIFY(QFileInfo(profile + QStringLiteral("/mine")).isDir());
-    QVERIFY(notes.open(QIODevice::ReadOnly));
-    QCOMPARE(notes.readAll(), QByteArray("mine"));
+    QCOMPARE(testsupport::contents(profile + QStringLiteral("/notes.txt")), QByteArray("mine"));
 }
 
 QTEST_MAIN(tst_ModuleLoad)

@@ -86,16 +86,11 @@ void tst_Catalogue::cleanup()
 
 QString tst_Catalogue::writeFile(const QByteArray &text)
 {
-    QDir(m_folder->path()).mkpath(QStringLiteral("icons/light"));
-    QFile icon(m_folder->filePath(QStringLiteral("icons/light/line.svg")));
-    if (icon.open(QIODevice::WriteOnly))
-        icon.write("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 24 24\"><line x1=\"2\" y1=\"2\" "
-                   "x2=\"22\" y2=\"22\" stroke=\"black\"/></svg>");
+    testsupport::writeFile(m_folder->filePath(QStringLiteral("icons/light/line.svg")),
+                           "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 24 24\"><line x1=\"2\" y1=\"2\" "
+                           "x2=\"22\" y2=\"22\" stroke=\"black\"/></svg>");
     const QString path = m_folder->filePath(QStringLiteral("test.catalogue"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
-    return path;
+    return testsupport::writeFile(path, text) ? path : QString();
 }
 
 void tst_Catalogue::bundledCatalogueHasTheFactoryCommands()

@@ -2,6 +2,7 @@
 // Tests of the stand-in host's settings store and its INI file, with real faults.
 #include "standin/IniFile.h"
 #include "standin/SettingsStore.h"
+#include "tests/support/TestSupport.h"
 
 #include <QtTest>
 
@@ -19,17 +20,7 @@ namespace {
 
 const QString section = QStringLiteral("Strokewheel");
 
-QByteArray contents(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool write(const QString &file, const QByteArray &data)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
+using testsupport::contents;
 
 // A second process on the same profile: "--writer FILE VALUE" writes the 14 keys and one
 // of [Host] as VALUE; with VALUE "loop" it rewrites them with a counter until killed.
@@ -223,11 +214,11 @@ void tst_SettingsStore::fileIsReadWhenFirstUsed()
     SettingsStore store;
     store.setText(QStringLiteral("Memory"), QStringLiteral("k"), QStringLiteral("dropped"));
     store.setFile(file);
-    QVERIFY(write(file, "[Strokewheel]\nActiveScheme=4\n"));
+    QVERIFY(testsupport::writeFile(file, "[Strokewheel]\nActiveScheme=4\n"));
     QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("4"));
     QVERIFY(!store.contains(QStringLiteral("Memory"), QStringLiteral("k")));
 
-    QVERIFY(write(file, "[Strokewheel]\nActiveScheme=8\n"));
+    QVERIFY(testsupport::writeFile(file, "[Strokewheel]\nActiveScheme=8\n"));
     QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("4"));
     QVERIFY(store.load());
     QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("8"));
@@ -251,7 +242,7 @@ void tst_SettingsStore::burstOfChangesIsOneWriteAtTheEndOfTheTurn()
 void tst_SettingsStore::writeMergesWhatAnotherProcessWrote()
 {
     const QString file = path(QStringLiteral("settings.ini"));
-    QVERIFY(write(file, "[Strokewheel]\nk0=a\nk13=a\nmine=a\n"));
+    QVERIFY(testsupport::writeFile(file, "[Strokewheel]\nk0=a\nk13=a\nmine=a\n"));
     const auto store = open(file);
     QCOMPARE(store->text(section, QStringLiteral("k0")), QStringLiteral("a"));
 
@@ -317,7 +308,7 @@ void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce()
     if (root)
         m_mount = folder;
     QVERIFY(fault == QLatin1String("folder") ? QDir().mkpath(folder + QStringLiteral("/settings.ini"))
-                                             : write(folder + QStringLiteral("/settings.ini"), before));
+                                             : testsupport::writeFile(folder + QStringLiteral("/settings.ini"), before));
     if (fault == QLatin1String("blocked"))
         folder += QStringLiteral("/settings.ini");
     const QString file = folder + QStringLiteral("/settings.ini");
@@ -330,7 +321,7 @@ void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce()
     if (fault == QLatin1String("full") && root) {
         // Of the four pages the settings take one and this two: the lock file gets the
         // last, so the write of the new file is what fails.
-        QVERIFY(write(folder + QStringLiteral("/filler"), QByteArray(8192, 'x')));
+        QVERIFY(testsupport::writeFile(folder + QStringLiteral("/filler"), QByteArray(8192, 'x')));
     } else if (fault == QLatin1String("full") || fault == QLatin1String("limit")) {
         std::signal(SIGXFSZ, SIG_IGN);
         limit.rlim_cur = 200;   // room for the lock file, not for the settings
