@@ -113,7 +113,6 @@ void tst_Catalogue::bundledRestrictionsReachTheHost_data()
     QTest::addColumn<int>("mode");
 
     QTest::newRow("close block editor") << "_BCLOSE" << int(kCommandBlockEditorOnly);
-    QTest::newRow("block parameter") << "_BPARAMETER" << int(kCommandBlockEditorOnly);
     QTest::newRow("close component") << "_COMPCLOSE" << int(kCommandEditComponentOnly);
     QTest::newRow("viewport") << "_MVIEW" << int(kCommandSheetOnly);
     QTest::newRow("named viewports, as typed") << "vports" << int(kCommandSheetOnly);
@@ -243,8 +242,6 @@ void tst_Catalogue::absentEntriesAreEnumeratedAsNull()
     Menu *bar = ui->addMenuGroup(QStringLiteral("Main"))->rootMenu();
     bar->addNullItem();
     MenuItem *draw = bar->addItem(QStringLiteral("&Draw"));
-    QVERIFY(!draw->GetSubMenu());
-    QVERIFY(!draw->GetCommand());
     draw->createSubMenu()->addItem(QStringLiteral("&Line"), line);
 
     const Walk offered = walk(*ui);

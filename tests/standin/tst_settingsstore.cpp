@@ -104,8 +104,6 @@ void tst_SettingsStore::iniKeepsExactText_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("plain") << "Strokewheel" << "41" << "ID_LINE";
-    QTest::newRow("empty value") << "Strokewheel" << "42" << "";
     QTest::newRow("blanks around the value") << "S" << "k" << "  two spaces  ";
     QTest::newRow("equals signs") << "S" << "a=b" << "=x=";
     QTest::newRow("backslashes") << "S" << "Settings\\41" << "C:\\path\\n";
