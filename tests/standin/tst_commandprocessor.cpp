@@ -1,6 +1,6 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Tests of the stand-in's command processor: how it reads a command-line text, what it
-// runs, what it reports on the command history and what it records.
+// runs and what it reports on the command history.
 #include "host/CFxSystemServices.h"
 #include "host/OdEdCommand.h"
 #include "standin/Catalogue.h"
@@ -32,12 +32,11 @@ private:
     bool m_fails;
 };
 
-OdRxObjectPtr execute(const QString &text, bool menuMacro = true, bool addToHistory = false)
+void runText(const QString &text)
 {
     CFxSystemServices::CFxExpressionParserData data;
-    data.m_bMenuMacro = menuMacro;
-    data.m_bAddToHistory = addToHistory;
-    return GetFxSystemServices()->ExecuteCommand(CFxString(text), data);
+    data.m_bMenuMacro = true;
+    GetFxSystemServices()->ExecuteCommand(CFxString(text), data);
 }
 
 } // namespace
@@ -51,12 +50,8 @@ private slots:
     void init();
     void cleanup();
 
-    void parse_data();
-    void parse();
-    void history_data();
-    void history();
-    void actionGetsInput_data();
-    void actionGetsInput();
+    void execute_data();
+    void execute();
 
 private:
     OdStaticRxObject<EchoCommand> m_ping{"PING"};
@@ -75,6 +70,7 @@ void tst_CommandProcessor::init()
     standin::CommandGroup *group = standin::catalogue()->addCommandGroup(QStringLiteral("View"));
     group->add(standin::catalogue()->addCommand(QStringLiteral("ID_ZOOM_EXTENTS"), QStringLiteral("^C^C_ZOOM _E"),
                                                 QStringLiteral("Zoom Extents")));
+    group->add(standin::catalogue()->addCommand(QStringLiteral("ID_PAN"), QStringLiteral("'_PAN"), QStringLiteral("Pan")));
     odedRegCmds()->AddCommand(&m_ping);
     odedRegCmds()->AddCommand(&m_fail);
 }
@@ -85,90 +81,51 @@ void tst_CommandProcessor::cleanup()
     odedRegCmds()->RemoveCommand(&m_fail);
 }
 
-void tst_CommandProcessor::parse_data()
+void tst_CommandProcessor::execute_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("cancels");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("input");
-
-    QTest::newRow("menu macro with input") << "^C^C_ZOOM _E" << 2 << "ZOOM" << "_E";
-    QTest::newRow("typed, lower case") << "line" << 0 << "LINE" << "";
-    QTest::newRow("transparent") << "'_PAN" << 0 << "PAN" << "";
-    QTest::newRow("undefined-command prefix") << "._LINE 0,0" << 0 << "LINE" << "0,0";
-    QTest::newRow("semicolons as enter") << "^C_ZOOM;_W;" << 1 << "ZOOM" << "_W;";
-    QTest::newRow("cancels only") << "^C^C" << 2 << "" << "";
-    QTest::newRow("blank") << "  " << 0 << "" << "";
-    QTest::newRow("cancel after a blank is no cancel") << " ^C^C_LINE" << 0 << "^C^C_LINE" << "";
-}
-
-void tst_CommandProcessor::parse()
-{
-    QFETCH(QString, text);
-    QFETCH(int, cancels);
-    QFETCH(QString, name);
-    QFETCH(QString, input);
-
-    const standin::CommandLine line = standin::CommandLine::parse(text);
-    QCOMPARE(line.cancels, cancels);
-    QCOMPARE(line.name, name);
-    QCOMPARE(line.input, input);
-}
-
-void tst_CommandProcessor::history_data()
-{
+    // inputs: what the action of ZOOM receives.
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("history");
+    QTest::addColumn<QStringList>("inputs");
 
-    QTest::newRow("catalogue command") << "^C^C_ZOOM _W" << QStringList{"Command: _ZOOM _W"};
-    QTest::newRow("catalogue command, typed") << "zoom" << QStringList{"Command: zoom"};
-    QTest::newRow("registered command") << "^C^C_PING" << QStringList{"Command: _PING", "pong"};
-    QTest::newRow("registered command, typed") << "ping" << QStringList{"Command: ping", "pong"};
-    QTest::newRow("failing command") << "_FAIL" << QStringList{"Command: _FAIL", "FAIL failed: broken"};
-    QTest::newRow("unknown command") << "^C^C_NOSUCH 1,1"
-                                     << QStringList{"Command: _NOSUCH 1,1", "Unknown command \"NOSUCH\"."};
-    QTest::newRow("cancels only") << "^C^C" << QStringList();
-    QTest::newRow("empty") << "" << QStringList();
+    QTest::newRow("menu macro with input") << "^C^C_ZOOM _E" << QStringList{"Command: _ZOOM _E"} << QStringList{"_E"};
+    QTest::newRow("semicolons as enter") << "^C_ZOOM;_W;" << QStringList{"Command: _ZOOM;_W;"} << QStringList{"_W;"};
+    QTest::newRow("typed, lower case") << "zoom" << QStringList{"Command: zoom"} << QStringList{""};
+    QTest::newRow("catalogue command without action") << "'_PAN" << QStringList{"Command: '_PAN"} << QStringList();
+    QTest::newRow("registered command") << "^C^C_PING" << QStringList{"Command: _PING", "pong"} << QStringList();
+    QTest::newRow("registered command, typed") << "ping" << QStringList{"Command: ping", "pong"} << QStringList();
+    QTest::newRow("failing command") << "_FAIL" << QStringList{"Command: _FAIL", "FAIL failed: broken"} << QStringList();
+    QTest::newRow("unknown command")
+        << "^C^C_NOSUCH 1,1" << QStringList{"Command: _NOSUCH 1,1", "Unknown command \"NOSUCH\"."} << QStringList();
+    QTest::newRow("undefined-command prefix")
+        << "^C^C._LINE 0,0" << QStringList{"Command: ._LINE 0,0", "Unknown command \"LINE\"."} << QStringList();
+    QTest::newRow("dash belongs to the word")
+        << "^C^C_-VIEW _TOP" << QStringList{"Command: _-VIEW _TOP", "Unknown command \"-VIEW\"."} << QStringList();
+    QTest::newRow("cancel after a blank is no cancel")
+        << " ^C^C_LINE" << QStringList{"Command: ^C^C_LINE", "Unknown command \"^C^C_LINE\"."} << QStringList();
+    QTest::newRow("cancels only") << "^C^C" << QStringList() << QStringList();
+    QTest::newRow("blank") << "  " << QStringList() << QStringList();
 }
 
-void tst_CommandProcessor::history()
+void tst_CommandProcessor::execute()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, history);
+    QFETCH(QStringList, inputs);
 
+    QStringList received;
+    standin::setCommandAction(QStringLiteral("zoom"), [&received](const QString &input) { received.append(input); });
     QSignalSpy lines(standin::hostSignals(), &standin::HostSignals::historyLine);
     QSignalSpy executed(standin::hostSignals(), &standin::HostSignals::commandExecuted);
-    execute(text);
+    runText(text);
 
     QStringList actual;
     for (const QList<QVariant> &line : qAsConst(lines))
         actual.append(line.at(0).toString());
     QCOMPARE(actual, history);
+    QCOMPARE(received, inputs);
     QCOMPARE(executed.size(), 1);
     QCOMPARE(executed.at(0).at(0).toString(), text);
-}
-
-void tst_CommandProcessor::actionGetsInput_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("inputs");
-
-    QTest::newRow("macro with input") << "^C^C_ZOOM _E" << QStringList{"_E"};
-    QTest::newRow("semicolons") << "_ZOOM;_W;" << QStringList{"_W;"};
-    QTest::newRow("bare name") << "ZOOM" << QStringList{""};
-    QTest::newRow("another command") << "^C^C_PING" << QStringList();
-    QTest::newRow("cancels only") << "^C^C" << QStringList();
-}
-
-void tst_CommandProcessor::actionGetsInput()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, inputs);
-
-    QStringList received;
-    standin::setCommandAction(QStringLiteral("zoom"), [&received](const QString &input) { received.append(input); });
-    execute(text);
-    QCOMPARE(received, inputs);
 }
 
 QTEST_MAIN(tst_CommandProcessor)

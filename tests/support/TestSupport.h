@@ -7,6 +7,9 @@
 #include "standin/StandIn.h"
 
 #include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMap>
 #include <QPixmap>
@@ -67,6 +70,22 @@ inline QMap<QString, QString> factorySettings()
         settings.insert(QStringLiteral("8%1").arg(n), eight.at(n - 1));
     }
     return settings;
+}
+
+// ---- files ----------------------------------------------------------------------
+// The whole file, or "<unreadable>".
+inline QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Writes data as the whole file, making its folder first.
+inline bool writeFile(const QString &file, const QByteArray &data)
+{
+    QFile f(file);
+    return QDir().mkpath(QFileInfo(file).absolutePath()) && f.open(QIODevice::WriteOnly) &&
+           f.write(data) == data.size();
 }
 
 // An icon whose only size is side x side, filled with one colour.
