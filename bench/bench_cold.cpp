@@ -52,8 +52,8 @@ QWidget *startHost(int commandCount, bool freshProfile, const QTemporaryDir &fol
     if (!freshProfile) {
         store->setFile(profile);
         for (const QString &key : testsupport::allKeys()) {
-            const QString value = key == K2Keys::EnableMouseGesture ? QStringLiteral("1")
-                : key == K2Keys::ActiveScheme                       ? QStringLiteral("8")
+            const QString value = key == K2Keys::kEnableMouseGesture ? QStringLiteral("1")
+                : key == K2Keys::kActiveScheme                       ? QStringLiteral("8")
                                                                     : factoryCommand(key);
             store->setText(testsupport::section(), key, value);
         }

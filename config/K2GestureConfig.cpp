@@ -146,19 +146,19 @@ QString K2GestureConfig::categoryFor(const QString &macro) const
 
 void K2GestureConfig::loadFlags()
 {
-    enabled = loadChoice(K2Keys::EnableMouseGesture, QStringLiteral("1"), QStringLiteral("0")) == QLatin1String("1");
-    eightGestures = loadChoice(K2Keys::ActiveScheme, QStringLiteral("8"), QStringLiteral("4")) == QLatin1String("4") ? 0 : 1;
+    enabled = loadChoice(K2Keys::kEnableMouseGesture, QStringLiteral("1"), QStringLiteral("0")) == QLatin1String("1");
+    eightGestures = loadChoice(K2Keys::kActiveScheme, QStringLiteral("8"), QStringLiteral("4")) == QLatin1String("4") ? 0 : 1;
 }
 
 void K2GestureConfig::loadFourGestureSlots()
 {
-    loadSlots(K2Keys::FourGestureRegions, 4, fourGestureSlots, &K2CommandInfo::region4,
+    loadSlots(K2Keys::kFourGestureRegions, 4, fourGestureSlots, &K2CommandInfo::region4,
               K2GestureSettings::instance()->noFourGestureKeyStored());
 }
 
 void K2GestureConfig::loadEightGestureSlots()
 {
-    loadSlots(K2Keys::EightGestureRegions, 8, eightGestureSlots, &K2CommandInfo::region8,
+    loadSlots(K2Keys::kEightGestureRegions, 8, eightGestureSlots, &K2CommandInfo::region8,
               K2GestureSettings::instance()->noEightGestureKeyStored());
 }
 
@@ -225,9 +225,9 @@ void K2GestureConfig::save(const QVector<K2CommandInfo> &list, bool enabledFlag,
         commands = list;
 
     enabled = enabledFlag;
-    settings->setValue(K2Keys::EnableMouseGesture, QString::fromLatin1(enabledFlag ? "1" : "0"));
+    settings->setValue(K2Keys::kEnableMouseGesture, QString::fromLatin1(enabledFlag ? "1" : "0"));
     eightGestures = scheme;
-    settings->setValue(K2Keys::ActiveScheme, QString::fromLatin1(scheme != 0 ? "8" : "4"));
+    settings->setValue(K2Keys::kActiveScheme, QString::fromLatin1(scheme != 0 ? "8" : "4"));
 }
 
 void K2GestureConfig::restoreFactorySettings()

@@ -104,9 +104,9 @@ bool K2GestureSettings::setValue(const QString &key, const QString &value) const
 
 QString K2GestureSettings::defaultValue(const QString &key) const
 {
-    if (key == K2Keys::EnableMouseGesture)
+    if (key == K2Keys::kEnableMouseGesture)
         return QString::fromLatin1("1");
-    if (key == K2Keys::ActiveScheme)
+    if (key == K2Keys::kActiveScheme)
         return QString::fromLatin1("8");
     return factoryCommand(key);
 }
@@ -122,12 +122,12 @@ bool K2GestureSettings::noKeyStored(const QString *keys, int count) const
 
 bool K2GestureSettings::noFourGestureKeyStored() const
 {
-    return noKeyStored(K2Keys::FourGestureRegions, 4);
+    return noKeyStored(K2Keys::kFourGestureRegions, 4);
 }
 
 bool K2GestureSettings::noEightGestureKeyStored() const
 {
-    return noKeyStored(K2Keys::EightGestureRegions, 8);
+    return noKeyStored(K2Keys::kEightGestureRegions, 8);
 }
 
 void K2GestureSettings::restoreDefaults() const

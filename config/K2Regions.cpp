@@ -7,21 +7,21 @@
 // Built from Latin-1 at load time rather than as QStringLiteral: texts that reach the host
 // (settings keys) must not point into this file's read-only data once it is unloaded.
 namespace K2Keys {
-const QString EnableMouseGesture = QString::fromLatin1("EnableMouseGesture");
-const QString ActiveScheme = QString::fromLatin1("ActiveScheme");
-const QString FourGestureRegions[4] = {
+const QString kEnableMouseGesture = QString::fromLatin1("EnableMouseGesture");
+const QString kActiveScheme = QString::fromLatin1("ActiveScheme");
+const QString kFourGestureRegions[4] = {
     QString::fromLatin1("41"), QString::fromLatin1("42"), QString::fromLatin1("43"), QString::fromLatin1("44")};
-const QString EightGestureRegions[8] = {
+const QString kEightGestureRegions[8] = {
     QString::fromLatin1("81"), QString::fromLatin1("82"), QString::fromLatin1("83"), QString::fromLatin1("84"),
     QString::fromLatin1("85"), QString::fromLatin1("86"), QString::fromLatin1("87"), QString::fromLatin1("88")};
 
 const QStringList &all()
 {
     static const QStringList keys = [] {
-        QStringList list{EnableMouseGesture, ActiveScheme};
-        for (const QString &key : FourGestureRegions)
+        QStringList list{kEnableMouseGesture, kActiveScheme};
+        for (const QString &key : kFourGestureRegions)
             list << key;
-        for (const QString &key : EightGestureRegions)
+        for (const QString &key : kEightGestureRegions)
             list << key;
         return list;
     }();
@@ -44,9 +44,9 @@ int decimalDigit(const QString &text, int position)
 QString regionKey(quint32 eightGestures, int number)
 {
     if (eightGestures == 0 && number >= 1 && number <= 4)
-        return K2Keys::FourGestureRegions[number - 1];
+        return K2Keys::kFourGestureRegions[number - 1];
     if (eightGestures == 1 && number >= 1 && number <= 8)
-        return K2Keys::EightGestureRegions[number - 1];
+        return K2Keys::kEightGestureRegions[number - 1];
     return QString();
 }
 
@@ -54,18 +54,18 @@ QString factoryCommand(const QString &key)
 {
     // The four main directions carry the same command in both schemes.
     static const QHash<QString, QString> commands = {
-        {K2Keys::FourGestureRegions[0], QString::fromLatin1("ID_ZOOM_BOUNDS")},
-        {K2Keys::FourGestureRegions[1], QString::fromLatin1("ID_OPEN")},
-        {K2Keys::FourGestureRegions[2], QString::fromLatin1("ID_SAVE")},
-        {K2Keys::FourGestureRegions[3], QString::fromLatin1("ID_LINE")},
-        {K2Keys::EightGestureRegions[0], QString::fromLatin1("ID_ZOOM_BOUNDS")},
-        {K2Keys::EightGestureRegions[1], QString::fromLatin1("ID_OFFSET")},
-        {K2Keys::EightGestureRegions[2], QString::fromLatin1("ID_OPEN")},
-        {K2Keys::EightGestureRegions[3], QString::fromLatin1("ID_COPY")},
-        {K2Keys::EightGestureRegions[4], QString::fromLatin1("ID_SAVE")},
-        {K2Keys::EightGestureRegions[5], QString::fromLatin1("ID_DTEXT")},
-        {K2Keys::EightGestureRegions[6], QString::fromLatin1("ID_LINE")},
-        {K2Keys::EightGestureRegions[7], QString::fromLatin1("ID_TRIM")},
+        {K2Keys::kFourGestureRegions[0], QString::fromLatin1("ID_ZOOM_BOUNDS")},
+        {K2Keys::kFourGestureRegions[1], QString::fromLatin1("ID_OPEN")},
+        {K2Keys::kFourGestureRegions[2], QString::fromLatin1("ID_SAVE")},
+        {K2Keys::kFourGestureRegions[3], QString::fromLatin1("ID_LINE")},
+        {K2Keys::kEightGestureRegions[0], QString::fromLatin1("ID_ZOOM_BOUNDS")},
+        {K2Keys::kEightGestureRegions[1], QString::fromLatin1("ID_OFFSET")},
+        {K2Keys::kEightGestureRegions[2], QString::fromLatin1("ID_OPEN")},
+        {K2Keys::kEightGestureRegions[3], QString::fromLatin1("ID_COPY")},
+        {K2Keys::kEightGestureRegions[4], QString::fromLatin1("ID_SAVE")},
+        {K2Keys::kEightGestureRegions[5], QString::fromLatin1("ID_DTEXT")},
+        {K2Keys::kEightGestureRegions[6], QString::fromLatin1("ID_LINE")},
+        {K2Keys::kEightGestureRegions[7], QString::fromLatin1("ID_TRIM")},
     };
     return commands.value(key);
 }

@@ -7,10 +7,10 @@
 
 // The fourteen setting names; created when the module file is loaded.
 namespace K2Keys {
-extern const QString EnableMouseGesture;
-extern const QString ActiveScheme;
-extern const QString FourGestureRegions[4];   // "41".."44"
-extern const QString EightGestureRegions[8];  // "81".."88"
+extern const QString kEnableMouseGesture;
+extern const QString kActiveScheme;
+extern const QString kFourGestureRegions[4];   // "41".."44"
+extern const QString kEightGestureRegions[8];  // "81".."88"
 // All fourteen, in the order a factory reset writes them.
 const QStringList &all();
 }

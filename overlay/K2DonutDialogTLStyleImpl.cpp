@@ -34,12 +34,12 @@
 namespace {
 
 // Manhattan distance from the press point within which moves change nothing.
-constexpr int DeadZone = 20;
+constexpr int kDeadZone = 20;
 // Distance from the centre beyond which the region under the pointer is chosen.
-constexpr double CommitRadius = 69.0;
+constexpr double kCommitRadius = 69.0;
 constexpr qint64 CommitHoldMs = 250;
 // Tells the host that an overlay owns the pointer.
-constexpr short OverlayCursorMode = 32;
+constexpr short kOverlayCursorMode = 32;
 
 // Decoding the pictures took most of a paint; paints follow the pointer, so keep them decoded.
 QPixmap resourcePixmap(const QString &path)
@@ -52,7 +52,7 @@ QPixmap resourcePixmap(const QString &path)
 
 // Without a compositor a half-transparent pixel shows as a dark one: the shape keeps the
 // pixels a picture covers nearly opaquely, and drops the soft shadows.
-constexpr int ShapeAlpha = 192;
+constexpr int kShapeAlpha = 192;
 
 // The pixels a picture covers.
 QRegion pictureOutline(const QString &path)
@@ -69,7 +69,7 @@ QRegion pictureOutline(const QString &path)
     for (int y = 0; y < picture.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(line[x]) >= ShapeAlpha)
+            if (qAlpha(line[x]) >= kShapeAlpha)
                 covered.setPixel(x, y, 1);
         }
     }
@@ -116,7 +116,7 @@ void K2DonutDialogTLStyleImpl::arm(CFxView *view)
     m_view = view;
     CFxApplication *application = GetFxSystemServices()->GetApplication();
     m_savedHostSetting = application->GetCursorMode();
-    application->SetCursorMode(OverlayCursorMode);
+    application->SetCursorMode(kOverlayCursorMode);
     QWidget *viewWidget = view->GetWidget();
     m_savedViewCursor = viewWidget->cursor();
     viewWidget->setCursor(Qt::ArrowCursor);
@@ -189,7 +189,7 @@ void K2DonutDialogTLStyleImpl::hideDonut(bool accepted)
 void K2DonutDialogTLStyleImpl::updateRegion(double x, double y)
 {
     computeRegion(x, y);
-    if (std::sqrt(x * x + y * y) > CommitRadius)
+    if (std::sqrt(x * x + y * y) > kCommitRadius)
         commitSelection();
     else
         update();
@@ -232,7 +232,7 @@ void K2DonutDialogTLStyleImpl::mouseMoveEvent(QMouseEvent *event)
     // The event's position belongs to whichever window Qt routed the grab through; the
     // cursor in view coordinates is what the press point was taken in.
     const QPoint offset = pointerOffset();
-    if (offset.manhattanLength() <= DeadZone)
+    if (offset.manhattanLength() <= kDeadZone)
         return;
     if (m_releaseHold) {
         // The held choice is what the user saw; it runs as it is.
@@ -324,7 +324,7 @@ void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
             painter.setRenderHint(QPainter::Antialiasing);
             const qreal rotation = placeRegionItem(painter, m_regionCount, index);
             if (index != m_currentRegion)
-                drawRegionItem(painter, index, rotation, K2DonutLayout::KeptCharacters);
+                drawRegionItem(painter, index, rotation, K2DonutLayout::kKeptCharacters);
             painter.restore();
         }
         painter.restore();
@@ -353,7 +353,7 @@ void K2DonutDialogTLStyleImpl::drawCurrentRegion(QPainter &painter, bool dark)
     painter.save();
     centreCoordinates(painter);
     const qreal rotation = placeRegionItem(painter, m_regionCount, m_currentRegion);
-    drawRegionItem(painter, m_currentRegion, rotation, K2DonutLayout::KeptCharactersCurrent);
+    drawRegionItem(painter, m_currentRegion, rotation, K2DonutLayout::kKeptCharactersCurrent);
     painter.restore();
 }
 
@@ -378,7 +378,7 @@ void K2DonutDialogTLStyleImpl::drawRegionItem(QPainter &painter, int index, qrea
     const RegionContent &item = m_regionContents.at(index);
     if (item.isText == 0) {
         // Icons stay upright, at the size the icon actually has up to 20 x 20.
-        const QPixmap pixmap = item.content.value<QIcon>().pixmap(QSize(K2DonutLayout::IconSide, K2DonutLayout::IconSide),
+        const QPixmap pixmap = item.content.value<QIcon>().pixmap(QSize(K2DonutLayout::kIconSide, K2DonutLayout::kIconSide),
                                                                   QIcon::Normal, QIcon::Off);
         painter.drawPixmap(-pixmap.width() / 2, -pixmap.height() / 2, pixmap);
         return;

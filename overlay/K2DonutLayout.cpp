@@ -11,11 +11,11 @@
 
 namespace {
 
-const char ResourcePrefix[] = ":/strokewheelimages/Resources/";
+const char kResourcePrefix[] = ":/strokewheelimages/Resources/";
 
 QString resource(const QString &baseName, bool dark)
 {
-    return QLatin1String(ResourcePrefix) + baseName + (dark ? QLatin1String("_dark.png") : QLatin1String(".png"));
+    return QLatin1String(kResourcePrefix) + baseName + (dark ? QLatin1String("_dark.png") : QLatin1String(".png"));
 }
 
 } // namespace
@@ -49,7 +49,7 @@ qreal labelRotation(int count, int index)
 
 QString elidedLabel(const QString &text, const QFontMetrics &metrics, int keptCharacters)
 {
-    if (metrics.horizontalAdvance(text) <= ElisionWidth)
+    if (metrics.horizontalAdvance(text) <= kElisionWidth)
         return text;
     return text.left(keptCharacters) + QLatin1String("..");
 }

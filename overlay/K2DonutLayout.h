@@ -11,12 +11,12 @@ class QFontMetrics;
 namespace K2DonutLayout {
 
 // Labels wider than this (in pixels) are shortened.
-constexpr int ElisionWidth = 50;
+constexpr int kElisionWidth = 50;
 // Characters a shortened label keeps: the highlighted region has less room on its sector.
-constexpr int KeptCharacters = 8;
-constexpr int KeptCharactersCurrent = 7;
+constexpr int kKeptCharacters = 8;
+constexpr int kKeptCharactersCurrent = 7;
 // Icons are asked for at this size and drawn at the size they come in.
-constexpr int IconSide = 20;
+constexpr int kIconSide = 20;
 
 // Items move right and down on screens of device pixel ratio 2 and more, where the artwork
 // is scaled up.
@@ -26,7 +26,7 @@ qreal densityShift(qreal devicePixelRatio);
 QPointF itemCentre(qreal widgetWidth, int count, int index, qreal devicePixelRatio);
 // Label rotation in degrees, clockwise on screen: tangent to the ring, never upside down.
 qreal labelRotation(int count, int index);
-// text, or its first keptCharacters characters and ".." when it is wider than ElisionWidth.
+// text, or its first keptCharacters characters and ".." when it is wider than kElisionWidth.
 QString elidedLabel(const QString &text, const QFontMetrics &metrics, int keptCharacters);
 QFont labelFont();
 

@@ -23,7 +23,7 @@ K2MouseGestureTracker::~K2MouseGestureTracker()
 
 bool K2MouseGestureTracker::isGestureDrag(const QPoint &delta)
 {
-    return delta.manhattanLength() > GestureThreshold;
+    return delta.manhattanLength() > kGestureThreshold;
 }
 
 QPoint K2MouseGestureTracker::centredTopLeft(const QPoint &centre, const QSize &size)

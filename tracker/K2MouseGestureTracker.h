@@ -19,7 +19,7 @@ class K2MouseGestureTracker : public QObject, public CFxTracker
 
 public:
     // A drag longer than this (Manhattan length, view pixels) is a gesture.
-    static constexpr int GestureThreshold = 20;
+    static constexpr int kGestureThreshold = 20;
 
     K2MouseGestureTracker();
     ~K2MouseGestureTracker() override;

@@ -129,7 +129,7 @@ void tst_DonutInput::cleanup()
 
 void tst_DonutInput::useScheme(int count)
 {
-    QVERIFY(K2GestureSettings::instance()->setValue(K2Keys::ActiveScheme, QString::number(count)));
+    QVERIFY(K2GestureSettings::instance()->setValue(K2Keys::kActiveScheme, QString::number(count)));
 }
 
 void tst_DonutInput::startGesture(const QPoint &offset)
