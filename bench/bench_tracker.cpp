@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int Repeats = 7;
+constexpr int kRepeats = 7;
 
 // A template, so that the loop adds no call of its own to what it measures.
 template <class Work>
@@ -41,7 +41,7 @@ template <class Work>
 QVector<double> repeated(int calls, Work work)
 {
     QVector<double> values;
-    for (int repeat = 0; repeat < Repeats; ++repeat)
+    for (int repeat = 0; repeat < kRepeats; ++repeat)
         values << nanosecondsPerCall(calls, work);
     return values;
 }
@@ -91,7 +91,7 @@ void measureEventCost()
     const QVector<double> delivery = repeated(calls / 20, platformMove);
     bench::report("warm.qt_platform_move_to_view", "ns", delivery);
     QVector<double> share;
-    for (int repeat = 0; repeat < Repeats; ++repeat)
+    for (int repeat = 0; repeat < kRepeats; ++repeat)
         share << 100.0 * idle.at(repeat) / delivery.at(repeat);
     bench::report("warm.tracker_idle_share_of_qt_delivery", "%", share);
     // The same without the queue: what Qt's own tests use, the smallest part of the way.
@@ -103,7 +103,7 @@ void measureEventCost()
     const QVector<double> synchronous = repeated(calls / 20, synchronousMove);
     bench::report("warm.qt_platform_move_to_view_unqueued", "ns", synchronous);
     share.clear();
-    for (int repeat = 0; repeat < Repeats; ++repeat)
+    for (int repeat = 0; repeat < kRepeats; ++repeat)
         share << 100.0 * idle.at(repeat) / synchronous.at(repeat);
     bench::report("warm.tracker_idle_share_of_unqueued_delivery", "%", share);
     input->RemoveTracker(&tracker);
@@ -160,7 +160,7 @@ int main(int argc, char **argv)
     bench::isolateSettings(folder);
 
     std::printf("Warm figures: the tracker per event (%d repeats), and later gestures (20 after a first one;\n"
-                "the max is the worst of 20).\n", Repeats);
+                "the max is the worst of 20).\n", kRepeats);
     measureEventCost();
     for (int count : bench::commandCounts(app.arguments(), {150, 1000, 5000}))
         measureLaterGestures(count);

@@ -37,7 +37,7 @@ namespace {
 constexpr int kDeadZone = 20;
 // Distance from the centre beyond which the region under the pointer is chosen.
 constexpr double kCommitRadius = 69.0;
-constexpr qint64 CommitHoldMs = 250;
+constexpr qint64 kCommitHoldMs = 250;
 // Tells the host that an overlay owns the pointer.
 constexpr short kOverlayCursorMode = 32;
 
@@ -166,7 +166,7 @@ void K2DonutDialogTLStyleImpl::endAfterRelease()
     // A flick: the choice stays on screen for the hold, then its command runs at once,
     // while the user still connects it to the gesture.
     m_releaseHold = true;
-    QTimer::singleShot(CommitHoldMs, this, [this] {
+    QTimer::singleShot(kCommitHoldMs, this, [this] {
         if (m_releaseHold)
             finishAndNotifyView(true, QCursor::pos(), Qt::NoButton, Qt::NoModifier);
     });
@@ -203,7 +203,7 @@ void K2DonutDialogTLStyleImpl::commitSelection()
     // A busy wait, not an event loop: no input may reach the host while the choice is shown.
     QElapsedTimer hold;
     hold.start();
-    while (hold.elapsed() < CommitHoldMs) {
+    while (hold.elapsed() < kCommitHoldMs) {
     }
 }
 

@@ -50,7 +50,7 @@ struct PostedMove
     Qt::KeyboardModifiers modifiers;
 };
 
-constexpr qint64 CommitHoldMs = 250;
+constexpr qint64 kCommitHoldMs = 250;
 
 } // namespace
 
@@ -284,7 +284,7 @@ void tst_DonutInput::pointerMove()
     if (ends && !flick) {
         // The committed picture was painted and held before the ring went away.
         QCOMPARE(committedPaints, 1);
-        QVERIFY2(elapsed >= CommitHoldMs, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed >= kCommitHoldMs, qPrintable(QString::number(elapsed)));
     }
 }
 
