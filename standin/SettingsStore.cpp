@@ -5,13 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QElapsedTimer>
+#include <QThread>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,6 +102,49 @@ bool writeDurably(const QString &path, const QByteArray &data, QString *reason)
     }
     return true;
 }
+
+// Held on the profile folder while the file is read, merged and replaced. The kernel drops
+// it when its holder dies: a host killed mid-save leaves no stale lock behind.
+class FolderLock
+{
+public:
+    explicit FolderLock(const QString &folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+    bool lock(int timeoutMs, QString *reason)
+    {
+        if (m_fd < 0) {
+            *reason = systemError();
+            return false;
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                *reason = systemError();
+                return false;
+            }
+            if (waited.elapsed() >= timeoutMs) {
+                *reason = QStringLiteral("another program holds its lock");
+                return false;
+            }
+            QThread::msleep(10);
+        }
+        return true;
+    }
+
+private:
+    int m_fd;
+};
 
 } // namespace
 
@@ -291,15 +336,15 @@ bool SettingsStore::flush()
     QByteArray after;
     IniFile::Sections merged;
     const QString folder = QFileInfo(m_file).absolutePath();
-    QLockFile lock(m_file + QStringLiteral(".lock"));
-    if (!QDir().mkpath(folder))
+    if (!QDir().mkpath(folder)) {
         reason = QStringLiteral("cannot create its folder");
-    else if (!lock.tryLock(5000))
-        reason = lock.error() == QLockFile::LockFailedError ? QStringLiteral("another program holds its lock")
-                                                            : QStringLiteral("cannot create its lock file");
-    else if (readFile(m_file, &before, &reason) && IniFile::apply(before, m_pending, &after, &reason) &&
-             (after == before || writeDurably(m_file, after, &reason)))
-        IniFile::parse(after, &merged, &reason);
+    } else {
+        FolderLock lock(folder);
+        if (lock.lock(5000, &reason) && readFile(m_file, &before, &reason) &&
+            IniFile::apply(before, m_pending, &after, &reason) &&
+            (after == before || writeDurably(m_file, after, &reason)))
+            IniFile::parse(after, &merged, &reason);
+    }
 
     m_lastWriteFailed = !reason.isEmpty();
     if (m_lastWriteFailed) {

@@ -318,12 +318,11 @@ void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce()
     ::getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit saved = limit;
     if (fault == QLatin1String("full") && root) {
-        // Of the four pages the settings take one and this two: the lock file gets the
-        // last, so the write of the new file is what fails.
-        QVERIFY(testsupport::writeFile(folder + QStringLiteral("/filler"), QByteArray(8192, 'x')));
+        // Of the four pages the settings take one and this the rest: the new file finds none.
+        QVERIFY(testsupport::writeFile(folder + QStringLiteral("/filler"), QByteArray(12288, 'x')));
     } else if (fault == QLatin1String("full") || fault == QLatin1String("limit")) {
         std::signal(SIGXFSZ, SIG_IGN);
-        limit.rlim_cur = 200;   // room for the lock file, not for the settings
+        limit.rlim_cur = 20;   // no room for the settings
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     } else if (fault == QLatin1String("read-only") && ::geteuid() == 0 && !root) {
         QSKIP("root that cannot mount writes through any permission");
