@@ -206,6 +206,8 @@ void tst_GestureConfig::sameIdUnderTwoKeysKeepsTheHigherRegionOnSave()
     QCOMPARE(storedText(QStringLiteral("43")), QStringLiteral("ID_SAVE"));
     QCOMPARE(config()->fourGestureSlots.at(0), qint64(-1));
     QCOMPARE(config()->fourGestureSlots.at(2), qint64(save));
+    // Saving the config's own list keeps the list.
+    QCOMPARE(config()->commands.size(), factoryEntries().size());
 }
 
 void tst_GestureConfig::fallbackOnlyValuesMigrateOnce()

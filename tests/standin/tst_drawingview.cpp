@@ -83,7 +83,7 @@ private slots:
     void fittingCentresAndKeepsMargins_data();
     void fittingCentresAndKeepsMargins();
     void scaleStaysInRange();
-    void yGoesUpInTheDrawing();
+    void viewAndDrawingRoundTrip();
     void gridStep_data();
     void gridStep();
 
@@ -169,31 +169,36 @@ void tst_DrawingView::fittingCentresAndKeepsMargins()
 void tst_DrawingView::scaleStaysInRange()
 {
     ViewTransform transform(1.0);
+    // A factor that is no factor changes nothing.
+    transform.zoomAt(QPointF(10, 10), 0);
+    transform.zoomAt(QPointF(10, 10), -2);
+    QCOMPARE(transform.scale(), 1.0);
     for (int i = 0; i < 100; ++i)
         transform.zoomAt(QPointF(10, 10), 10);
     QCOMPARE(transform.scale(), ViewTransform::kMaxScale);
     for (int i = 0; i < 100; ++i)
         transform.zoomAt(QPointF(10, 10), 0.1);
     QCOMPARE(transform.scale(), ViewTransform::kMinScale);
-    // A factor that is no factor changes nothing.
-    transform.zoomAt(QPointF(10, 10), 0);
-    transform.zoomAt(QPointF(10, 10), -2);
-    QCOMPARE(transform.scale(), ViewTransform::kMinScale);
     // A degenerate drawing (a point) still gives a usable scale.
     QCOMPARE(ViewTransform::fitting(QRectF(5, 5, 0, 0), QSizeF(100, 100), 10).scale(), 1.0);
 }
 
-void tst_DrawingView::yGoesUpInTheDrawing()
+void tst_DrawingView::viewAndDrawingRoundTrip()
 {
     const ViewTransform transform(0.25, QPointF(-40, 900));
+    const QPointF drawing(1234.5, -678.25);
+    const QPointF view = transform.toView(drawing);
+    QVERIFY(near(transform.toDrawing(view).x(), drawing.x()));
+    QVERIFY(near(transform.toDrawing(view).y(), drawing.y()));
+    // y goes up in the drawing and down on screen.
     QVERIFY(transform.toView(QPointF(0, 10)).y() < transform.toView(QPointF(0, 0)).y());
+    QCOMPARE(transform.matrix().map(drawing), view);
 }
 
 void tst_DrawingView::gridStep_data()
 {
     QTest::addColumn<double>("scale");
     QTest::addColumn<double>("step");
-    QTest::newRow("one pixel per unit") << 1.0 << 20.0;
     QTest::newRow("exactly 12 units") << 1.2 << 10.0;
     QTest::newRow("just under") << 1.19 << 20.0;
     QTest::newRow("zoomed in") << 100.0 << 0.2;
