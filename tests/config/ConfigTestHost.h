@@ -29,6 +29,13 @@ using testsupport::store;
 using testsupport::stored;
 using testsupport::storedText;
 
+// Stores key, value, key, value, ... in the host store.
+inline void storePairs(const QStringList &pairs)
+{
+    for (int i = 0; i + 1 < pairs.size(); i += 2)
+        store(pairs.at(i), pairs.at(i + 1));
+}
+
 // ---- fallback: Qt settings of "Corvanta" under the host's application name ------------
 // Points every QSettings of the native format at folder; call with a temporary folder.
 inline void useFallbackFolder(const QString &folder)
@@ -46,12 +53,6 @@ inline void writeFallback(const QString &key, const QVariant &value)
 {
     QSettings settings(QStringLiteral("Corvanta"), appTitle());
     settings.setValue(QStringLiteral("Gesture/Settings/") + key, value);
-}
-
-inline QVariant readFallback(const QString &key)
-{
-    QSettings settings(QStringLiteral("Corvanta"), appTitle());
-    return settings.value(QStringLiteral("Gesture/Settings/") + key);
 }
 
 inline QStringList fallbackKeys(const QString &group)
