@@ -132,9 +132,11 @@ void tst_HostParts::helpGivesTheDefaults()
     QString error;
     QString help;
     HostOptions::parse({"strokewheel-host", "--help"}, environment({"DISPLAY"}), &error, &help);
+    // The help wraps long paths at any character, so compare without whitespace.
+    const auto unwrapped = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
     for (const QString &folder : {HostOptions::defaultDemoOutput(), HostApplication::defaultModulePath(),
                                   HostApplication::defaultProfileFolder()})
-        QVERIFY2(help.contains(QDir::toNativeSeparators(folder)), qPrintable(folder + "\n" + help));
+        QVERIFY2(unwrapped(help).contains(unwrapped(QDir::toNativeSeparators(folder))), qPrintable(folder + "\n" + help));
 }
 
 void tst_HostParts::recallWalksBackAndForth()
