@@ -5,7 +5,7 @@
 #include "app/HostOptions.h"
 #include "app/ReplayStep.h"
 
-#include "standin/ModuleLoader.h"
+#include "sdk/ModuleLoader.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -52,7 +52,7 @@ private:
     void alert(const QString &line);
 
     HostOptions m_options;
-    standin::ModuleLoader m_loader;
+    fxsdk::ModuleLoader m_loader;
     std::unique_ptr<HostWindow> m_window;
     std::vector<std::unique_ptr<QTranslator>> m_translators;
     QStringList m_earlyReports;

@@ -3,7 +3,7 @@
 // behind per cycle, over repeats of 100 cycles (after a warm-up cycle).
 #include "BenchModule.h"
 #include "BenchUtil.h"
-#include "standin/ModuleLoader.h"
+#include "sdk/ModuleLoader.h"
 #include "standin/StandIn.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     standin::reset();
     standin::openDocument(QStringLiteral("Drawing1"));
     const auto cycle = [] {
-        standin::ModuleLoader loader;
+        fxsdk::ModuleLoader loader;
         QString error;
         if (!loader.load(QStringLiteral(SW_MODULE), &error)) {
             std::fprintf(stderr, "bench_moduleload: %s\n", qPrintable(error));

@@ -5,7 +5,7 @@
 // are released before a pick (a pick holds the ring for 250 ms).
 #include "BenchModule.h"
 #include "BenchUtil.h"
-#include "standin/ModuleLoader.h"
+#include "sdk/ModuleLoader.h"
 #include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "tests/tracker/DrawingViewFixture.h"
@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     assignGestureMacros();
     standin::Document *document = nullptr;
     QWidget *view = nullptr;
-    standin::ModuleLoader loader;
+    fxsdk::ModuleLoader loader;
     QString error;
     if (!gesturetest::openDrawingView(document, view) || !loader.load(QStringLiteral(SW_MODULE), &error)) {
         std::fprintf(stderr, "bench_soak: %s\n", qPrintable(error));

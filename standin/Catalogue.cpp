@@ -4,7 +4,7 @@
 
 #include "standin/CatalogueReader.h"
 #include "standin/CommandGroup.h"
-#include "standin/ListIterator.h"
+#include "sdk/ListIterator.h"
 #include "standin/MenuGroup.h"
 #include "standin/UICommand.h"
 
@@ -12,14 +12,14 @@ namespace standin {
 
 namespace {
 
-class GroupIterator : public ListIterator<CFxCommandGroupIterator, CommandGroup>
+class GroupIterator : public fxsdk::ListIterator<CFxCommandGroupIterator, CommandGroup>
 {
 public:
     using ListIterator::ListIterator;
     CFxCommandGroup *GetGroup() const override { return current(); }
 };
 
-class MenuGroupIterator : public ListIterator<CFxMenuGroupIterator, MenuGroup>
+class MenuGroupIterator : public fxsdk::ListIterator<CFxMenuGroupIterator, MenuGroup>
 {
 public:
     using ListIterator::ListIterator;

@@ -2,14 +2,14 @@
 // A named group of user-interface commands.
 #include "standin/CommandGroup.h"
 
-#include "standin/ListIterator.h"
+#include "sdk/ListIterator.h"
 #include "standin/UICommand.h"
 
 namespace standin {
 
 namespace {
 
-class CommandIterator : public ListIterator<CFxUICommandIterator, UICommand>
+class CommandIterator : public fxsdk::ListIterator<CFxUICommandIterator, UICommand>
 {
 public:
     using ListIterator::ListIterator;

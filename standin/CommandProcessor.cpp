@@ -3,8 +3,8 @@
 #include "standin/CommandProcessor.h"
 
 #include "standin/Catalogue.h"
-#include "standin/CommandContext.h"
-#include "standin/CommandStack.h"
+#include "sdk/CommandContext.h"
+#include "sdk/CommandStack.h"
 #include "standin/Document.h"
 #include "standin/DocumentManager.h"
 #include "standin/HostSignals.h"
@@ -92,7 +92,7 @@ bool CommandProcessor::runRegistered(const CommandLine &line)
     OdEdCommand *command = state.commandStack->LookupCommand(CFxString(line.name).toOdString());
     if (!command)
         return false;
-    OdSmartPtr<CFxCommandContext> context = OdRxObjectImpl<CommandContext>::createObject(state.documentManager->active());
+    OdSmartPtr<CFxCommandContext> context = OdRxObjectImpl<fxsdk::CommandContext>::createObject(state.documentManager->active());
     try {
         command->execute(context.get());
     } catch (const OdError &error) {

@@ -2,14 +2,14 @@
 // An open drawing.
 #include "standin/Document.h"
 
-#include "standin/Database.h"
+#include "sdk/Database.h"
 #include "standin/DrawingView.h"
 #include "standin/InputPointManager.h"
 
 namespace standin {
 
 Document::Document(const QString &title, bool withInputPointManager)
-    : m_title(title), m_view(new DrawingView), m_database(OdRxObjectImpl<Database>::createObject())
+    : m_title(title), m_view(new DrawingView), m_database(OdRxObjectImpl<fxsdk::Database>::createObject())
 {
     m_view->setWindowTitle(title);
     if (withInputPointManager)
@@ -57,9 +57,9 @@ InputPointManager *Document::inputPointManager() const
     return m_inputPointManager.get();
 }
 
-Database *Document::database() const
+fxsdk::Database *Document::database() const
 {
-    return static_cast<Database *>(m_database.get());
+    return static_cast<fxsdk::Database *>(m_database.get());
 }
 
 void Document::setDatabasePresent(bool present)

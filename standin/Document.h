@@ -8,9 +8,12 @@
 
 #include <memory>
 
+namespace fxsdk {
+class Database;
+}
+
 namespace standin {
 
-class Database;
 class DrawingView;
 class InputPointManager;
 
@@ -28,7 +31,7 @@ public:
     QString title() const;
     DrawingView *view() const;
     InputPointManager *inputPointManager() const;
-    Database *database() const;
+    fxsdk::Database *database() const;
     void setDatabasePresent(bool present);
 
 private:

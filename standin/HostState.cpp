@@ -5,13 +5,13 @@
 #include "standin/Application.h"
 #include "standin/Catalogue.h"
 #include "standin/CommandProcessor.h"
-#include "standin/CommandStack.h"
+#include "sdk/CommandStack.h"
 #include "standin/DocumentManager.h"
-#include "standin/Editor.h"
+#include "sdk/Editor.h"
 #include "standin/HostSignals.h"
 #include "standin/MainFrame.h"
 #include "standin/ProfileManager.h"
-#include "standin/QtGate.h"
+#include "sdk/QtGate.h"
 #include "standin/SettingsStore.h"
 #include "standin/SystemServices.h"
 
@@ -67,10 +67,10 @@ HostState::HostState()
       settings(std::make_unique<SettingsStore>()),
       profileManager(std::make_unique<ProfileManager>()),
       catalogue(std::make_unique<Catalogue>()),
-      commandStack(std::make_unique<CommandStack>()),
+      commandStack(std::make_unique<fxsdk::CommandStack>()),
       commandProcessor(std::make_unique<CommandProcessor>()),
-      editor(std::make_unique<Editor>()),
-      gate(std::make_unique<QtGate>()),
+      editor(std::make_unique<fxsdk::Editor>()),
+      gate(std::make_unique<fxsdk::QtGate>()),
       mainFrame(std::make_unique<MainFrame>()),
       documentManager(std::make_unique<DocumentManager>()),
       services(std::make_unique<SystemServices>())

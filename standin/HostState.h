@@ -11,18 +11,21 @@
 
 #include <memory>
 
+namespace fxsdk {
+class CommandStack;
+class Editor;
+class QtGate;
+} // namespace fxsdk
+
 namespace standin {
 
 class Application;
 class Catalogue;
 class CommandProcessor;
-class CommandStack;
 class DocumentManager;
-class Editor;
 class HostSignals;
 class MainFrame;
 class ProfileManager;
-class QtGate;
 class SettingsStore;
 class SystemServices;
 
@@ -47,10 +50,10 @@ public:
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<ProfileManager> profileManager;
     std::unique_ptr<Catalogue> catalogue;
-    std::unique_ptr<CommandStack> commandStack;
+    std::unique_ptr<fxsdk::CommandStack> commandStack;
     std::unique_ptr<CommandProcessor> commandProcessor;
-    std::unique_ptr<Editor> editor;
-    std::unique_ptr<QtGate> gate;
+    std::unique_ptr<fxsdk::Editor> editor;
+    std::unique_ptr<fxsdk::QtGate> gate;
     std::unique_ptr<MainFrame> mainFrame;
     std::unique_ptr<DocumentManager> documentManager;
     std::unique_ptr<SystemServices> services;

@@ -3,20 +3,20 @@
 #include "standin/StandIn.h"
 
 #include "standin/Application.h"
-#include "standin/CommandContext.h"
+#include "sdk/CommandContext.h"
 #include "standin/CommandProcessor.h"
-#include "standin/CommandStack.h"
-#include "standin/Database.h"
+#include "sdk/CommandStack.h"
+#include "sdk/Database.h"
 #include "standin/Document.h"
 #include "standin/DocumentManager.h"
 #include "standin/DrawingView.h"
-#include "standin/Editor.h"
+#include "sdk/Editor.h"
 #include "standin/HostSignals.h"
 #include "standin/HostState.h"
 #include "standin/InputPointManager.h"
 #include "standin/InputPointManager.h"
 #include "standin/MainFrame.h"
-#include "standin/QtGate.h"
+#include "sdk/QtGate.h"
 #include "standin/SettingsStore.h"
 #include "standin/Catalogue.h"
 
@@ -240,7 +240,7 @@ void setDatabasePresent(Document *document, bool present)
 
 OdSmartPtr<CFxCommandContext> makeCommandContext(Document *document)
 {
-    return OdRxObjectImpl<CommandContext>::createObject(document);
+    return OdRxObjectImpl<fxsdk::CommandContext>::createObject(document);
 }
 
 SettingsStore *settingsStore()

@@ -5,14 +5,14 @@
 #include "standin/Application.h"
 #include "standin/Catalogue.h"
 #include "standin/CommandProcessor.h"
-#include "standin/CommandStack.h"
+#include "sdk/CommandStack.h"
 #include "standin/Document.h"
 #include "standin/DocumentManager.h"
-#include "standin/Editor.h"
+#include "sdk/Editor.h"
 #include "standin/HostState.h"
 #include "standin/MainFrame.h"
 #include "standin/ProfileManager.h"
-#include "standin/QtGate.h"
+#include "sdk/QtGate.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -117,32 +117,3 @@ int SystemServices::GetUIColorScheme() const
 }
 
 } // namespace standin
-
-CFxSystemServices *GetFxSystemServices()
-{
-    standin::HostState &state = standin::HostState::get();
-    return state.isPresent(standin::Link::SystemServices) ? state.services.get() : nullptr;
-}
-
-CFxDocument *ACTIVE_DOCUMENT()
-{
-    return standin::HostState::get().documentManager->active();
-}
-
-OdEdCommandStack *odedRegCmds()
-{
-    standin::HostState &state = standin::HostState::get();
-    return state.isPresent(standin::Link::CommandStack) ? state.commandStack.get() : nullptr;
-}
-
-OdEditor *odedEditor()
-{
-    standin::HostState &state = standin::HostState::get();
-    return state.isPresent(standin::Link::Editor) ? state.editor.get() : nullptr;
-}
-
-CFxBorealQtGate *GetFxBOREALQTGate()
-{
-    standin::HostState &state = standin::HostState::get();
-    return state.isPresent(standin::Link::QtGate) ? state.gate.get() : nullptr;
-}

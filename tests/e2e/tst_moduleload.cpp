@@ -2,7 +2,7 @@
 // The real module file through the stand-in's loader: exports, version, resources,
 // module name and the loader's failures.
 #include "host/OdRxModule.h"
-#include "standin/ModuleLoader.h"
+#include "sdk/ModuleLoader.h"
 #include "standin/StandIn.h"
 #include "tests/support/TestSupport.h"
 
@@ -50,7 +50,7 @@ void tst_ModuleLoad::resourcesComeAndGoWithTheFile()
 {
     const QStringList images = {QStringLiteral(":/strokewheelimages/Resources/gesture_widget.png"),
                                 QStringLiteral(":/strokewheelimages/Resources/svg_icons/dark/up_left.svg")};
-    standin::ModuleLoader loader;
+    fxsdk::ModuleLoader loader;
     QString error;
     // A relative path in, the full path out.
     QVERIFY2(loader.load(QDir::current().relativeFilePath(modulePath()), &error), qPrintable(error));
@@ -97,7 +97,7 @@ void tst_ModuleLoad::loaderFailures()
         path = folder.filePath(QStringLiteral("cut.tx"));
         QVERIFY(testsupport::writeFile(path, whole.left(cut < 0 ? whole.size() + cut : cut)));
     }
-    standin::ModuleLoader loader;
+    fxsdk::ModuleLoader loader;
     QString error;
     QVERIFY(!loader.load(path, &error));
     QVERIFY(!loader.isLoaded());

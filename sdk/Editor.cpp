@@ -1,23 +1,23 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The editor.
-#include "standin/Editor.h"
+#include "sdk/Editor.h"
 
-#include "standin/HostState.h"
+#include "sdk/HostBackend.h"
 
 #include "host/CFxEditorReactor.h"
 
-namespace standin {
+namespace fxsdk {
 
 void Editor::AddEditorReactor(OdEditorReactor *reactor)
 {
-    HostState::get().log(QStringLiteral("AddEditorReactor"));
+    record(QStringLiteral("AddEditorReactor"));
     if (reactor && !m_reactors.contains(reactor))
         m_reactors.append(reactor);
 }
 
 void Editor::RemoveEditorReactor(OdEditorReactor *reactor)
 {
-    HostState::get().log(QStringLiteral("RemoveEditorReactor"));
+    record(QStringLiteral("RemoveEditorReactor"));
     m_reactors.removeAll(reactor);
 }
 
@@ -48,4 +48,4 @@ int Editor::reactorCount() const
     return m_reactors.size();
 }
 
-} // namespace standin
+} // namespace fxsdk

@@ -4,7 +4,7 @@
 
 #include <QTextBrowser>
 
-namespace standin {
+namespace fxsdk {
 
 class HelpWindow : public QTextBrowser
 {
@@ -23,4 +23,4 @@ public:
     static HelpWindow *open(int topic, QWidget *owner);
 };
 
-} // namespace standin
+} // namespace fxsdk

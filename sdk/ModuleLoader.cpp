@@ -1,9 +1,8 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Loads a module file the way the host does.
-#include "standin/ModuleLoader.h"
+#include "sdk/ModuleLoader.h"
 
-#include "standin/Editor.h"
-#include "standin/HostState.h"
+#include "sdk/Editor.h"
 
 #include "host/OdRxModule.h"
 
@@ -16,7 +15,7 @@
 #include <link.h>
 #include <utility>
 
-namespace standin {
+namespace fxsdk {
 
 namespace {
 
@@ -111,7 +110,9 @@ void ModuleLoader::unload()
         m_library = nullptr;
         return;
     }
-    HostState::get().editor->sendAppClosing();
+    // A module that got no editor registered no reactors to tell.
+    if (auto *editor = dynamic_cast<Editor *>(odedEditor()))
+        editor->sendAppClosing();
     m_module->uninitApp();
     std::exchange(m_module, nullptr)->deleteModule();
     dlclose(std::exchange(m_library, nullptr));
@@ -133,4 +134,4 @@ QString ModuleLoader::path() const
     return m_path;
 }
 
-} // namespace standin
+} // namespace fxsdk

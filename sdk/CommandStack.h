@@ -6,7 +6,7 @@
 
 #include <QList>
 
-namespace standin {
+namespace fxsdk {
 
 class CommandStack : public OdEdCommandStack
 {
@@ -21,4 +21,4 @@ private:
     QList<OdEdCommand *> m_commands;
 };
 
-} // namespace standin
+} // namespace fxsdk

@@ -4,7 +4,7 @@
 
 #include "host/CFxCommand.h"
 
-namespace standin {
+namespace fxsdk {
 
 class CommandContext : public CFxCommandContext
 {
@@ -16,4 +16,4 @@ private:
     CFxDocument *m_document;
 };
 
-} // namespace standin
+} // namespace fxsdk

@@ -1,12 +1,12 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The gate through which the host's Qt layer admits modules.
-#include "standin/QtGate.h"
+#include "sdk/QtGate.h"
 
-namespace standin {
+namespace fxsdk {
 
 bool QtGate::IsModuleDisabled() const
 {
     return moduleDisabled;
 }
 
-} // namespace standin
+} // namespace fxsdk

@@ -1,11 +1,11 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The host's help window.
-#include "standin/HelpWindow.h"
+#include "sdk/HelpWindow.h"
 
 #include <QFile>
 #include <QLocale>
 
-namespace standin {
+namespace fxsdk {
 
 namespace {
 
@@ -17,7 +17,7 @@ const char *pageName(int topic)
 // The page in the language of the user's locale, else in English.
 QString pagePath(const char *name)
 {
-    const QString base = QStringLiteral(":/standin/help/%1_%2.html").arg(QLatin1String(name));
+    const QString base = QStringLiteral(":/sdk/help/%1_%2.html").arg(QLatin1String(name));
     const QString localised = base.arg(QLocale().name().section(QLatin1Char('_'), 0, 0));
     return QFile::exists(localised) ? localised : base.arg(QStringLiteral("en"));
 }
@@ -57,4 +57,4 @@ HelpWindow *HelpWindow::open(int topic, QWidget *owner)
     return window;
 }
 
-} // namespace standin
+} // namespace fxsdk

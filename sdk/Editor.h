@@ -8,7 +8,7 @@
 
 class CFxEditorReactor;
 
-namespace standin {
+namespace fxsdk {
 
 class Editor : public OdEditor
 {
@@ -27,4 +27,4 @@ private:
     QList<OdEditorReactor *> m_reactors;
 };
 
-} // namespace standin
+} // namespace fxsdk

@@ -1,6 +1,6 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // A drawing database.
-#include "standin/Database.h"
+#include "sdk/Database.h"
 
 #include "host/CFxString.h"
 
@@ -20,7 +20,7 @@ OdDbObjectPtr OdDbObjectId::safeOpenObject(OdDb::OpenMode, bool openErased) cons
     return m_stub->object;
 }
 
-namespace standin {
+namespace fxsdk {
 
 // ---- block table records and layouts ---------------------------------------------
 
@@ -141,4 +141,4 @@ void Database::setCurrentLayoutNotALayout(bool notALayout)
     m_currentNotALayout = notALayout;
 }
 
-} // namespace standin
+} // namespace fxsdk

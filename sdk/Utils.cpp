@@ -2,9 +2,7 @@
 // The host's utility functions.
 #include "host/CFxUtils.h"
 
-#include "standin/Catalogue.h"
-#include "standin/CommandProcessor.h"
-#include "standin/HostState.h"
+#include "sdk/HostBackend.h"
 
 #include <QFileInfo>
 
@@ -13,42 +11,36 @@ namespace {
 class CustBlockUtils : public CFxCustBlockUtils
 {
 public:
-    bool IsCustomBlockCommand(CFxDocument *, const CFxString &, int) const override
+    bool IsCustomBlockCommand(CFxDocument *document, const CFxString &command, int flags) const override
     {
-        return standin::HostState::get().customBlockCommand;
+        const fxsdk::HostBackend *backend = fxsdk::hostBackend();
+        return backend && backend->isCustomBlockCommand(document, command.toQString(), flags);
     }
 };
 }
 
 bool CFxUtils::IsRestrictedCommand(const CFxString &command, CommandMode &mode)
 {
-    const auto &table = standin::HostState::get().restrictionTable;
-    // "_BEDIT x" and "bedit" both name BEDIT. The table knows command names only: a
-    // menu macro's "^C^C" is the caller's to remove.
-    const auto found = table.constFind(standin::CommandLine::nameOf(command.toQString()));
-    if (found == table.constEnd() || found.value() == kCommandAnywhere)
-        return false;
-    mode = CommandMode(found.value());
-    return true;
+    const fxsdk::HostBackend *backend = fxsdk::hostBackend();
+    return backend && backend->isRestrictedCommand(command.toQString(), mode);
 }
 
 void CFxUtils::SetRestrictedCommands()
 {
-    standin::HostState &state = standin::HostState::get();
-    ++state.setRestrictedCommandsCalls;
-    state.restrictionTable = state.catalogue->restrictions();
-    for (auto it = state.explicitRestrictions.cbegin(); it != state.explicitRestrictions.cend(); ++it)
-        state.restrictionTable.insert(it.key(), it.value());
+    if (fxsdk::HostBackend *backend = fxsdk::hostBackend())
+        backend->refreshRestrictedCommands();
 }
 
 bool CFxUtils::IsDarkStyleDialogUsed()
 {
-    return standin::HostState::get().colorScheme >= 2;
+    const fxsdk::HostBackend *backend = fxsdk::hostBackend();
+    return backend && backend->isDarkStyle();
 }
 
 int CFxUtils::GetToolbarsIconSize()
 {
-    return standin::HostState::get().toolbarIconSize;
+    const fxsdk::HostBackend *backend = fxsdk::hostBackend();
+    return backend ? backend->toolbarIconSize() : 16;
 }
 
 QIcon CFxUtils::loadIcon(const QString &name, const QString &variant, const QString &directory, int)

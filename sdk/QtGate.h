@@ -4,7 +4,7 @@
 
 #include "host/CFxBorealQtGate.h"
 
-namespace standin {
+namespace fxsdk {
 
 class QtGate : public CFxBorealQtGate
 {
@@ -14,4 +14,4 @@ public:
     bool moduleDisabled = false;
 };
 
-} // namespace standin
+} // namespace fxsdk

@@ -1,12 +1,12 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The command stack.
-#include "standin/CommandStack.h"
+#include "sdk/CommandStack.h"
 
-#include "standin/HostState.h"
+#include "sdk/HostBackend.h"
 
 #include "host/CFxString.h"
 
-namespace standin {
+namespace fxsdk {
 
 namespace {
 QString nameOf(const OdString &name)
@@ -19,7 +19,7 @@ void CommandStack::AddCommand(OdEdCommand *command)
 {
     if (!command)
         return;
-    HostState::get().log(QStringLiteral("AddCommand ") + nameOf(command->globalName()));
+    record(QStringLiteral("AddCommand ") + nameOf(command->globalName()));
     if (!m_commands.contains(command))
         m_commands.append(command);
 }
@@ -28,7 +28,7 @@ void CommandStack::RemoveCommand(OdEdCommand *command)
 {
     if (!command)
         return;
-    HostState::get().log(QStringLiteral("RemoveCommand ") + nameOf(command->globalName()));
+    record(QStringLiteral("RemoveCommand ") + nameOf(command->globalName()));
     m_commands.removeAll(command);
 }
 
@@ -48,4 +48,4 @@ int CommandStack::count() const
     return m_commands.size();
 }
 
-} // namespace standin
+} // namespace fxsdk

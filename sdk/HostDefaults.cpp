@@ -2,7 +2,7 @@
 // Default behaviour of the host's and the drawing SDK's base classes: notifications
 // that do nothing unless overridden, and the out-of-line members that anchor each
 // class's virtual table in the host library.
-#include "standin/RxClassMacros.h"
+#include "sdk/RxClassMacros.h"
 
 #include "host/CFxApplication.h"
 #include "host/CFxBorealQtGate.h"
@@ -22,19 +22,19 @@
 #include "host/OdResBuf.h"
 #include "host/OdRxModule.h"
 
-STANDIN_DEFINE_RX_MEMBERS(OdResBuf, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(rz_OdRxModule, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(OdEdCommandContext, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(OdEdCommand, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(CFxCommandContext, OdEdCommandContext)
-STANDIN_DEFINE_RX_MEMBERS(OdRxEventReactor, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(OdEditorReactor, OdRxEventReactor)
-STANDIN_DEFINE_RX_MEMBERS(OdEdCommandStackReactor, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(OdEdLispEngineReactor, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(OdDbObject, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(OdDbLayout, OdDbObject)
-STANDIN_DEFINE_RX_MEMBERS(OdDbDatabase, OdRxObject)
-STANDIN_DEFINE_RX_MEMBERS(CFxDocumentManagerReactor, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(OdResBuf, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(rz_OdRxModule, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(OdEdCommandContext, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(OdEdCommand, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(CFxCommandContext, OdEdCommandContext)
+FXSDK_DEFINE_RX_MEMBERS(OdRxEventReactor, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(OdEditorReactor, OdRxEventReactor)
+FXSDK_DEFINE_RX_MEMBERS(OdEdCommandStackReactor, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(OdEdLispEngineReactor, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(OdDbObject, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(OdDbLayout, OdDbObject)
+FXSDK_DEFINE_RX_MEMBERS(OdDbDatabase, OdRxObject)
+FXSDK_DEFINE_RX_MEMBERS(CFxDocumentManagerReactor, OdRxObject)
 
 // ---- commands ------------------------------------------------------------------
 

@@ -4,7 +4,7 @@
 
 #include <QVector>
 
-namespace standin {
+namespace fxsdk {
 
 // Keeps its own list of positions, so it stays valid while its owner grows; it must not
 // outlive the objects it lists.
@@ -24,4 +24,4 @@ private:
     int m_position = 0;
 };
 
-} // namespace standin
+} // namespace fxsdk

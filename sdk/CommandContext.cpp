@@ -1,8 +1,8 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The context a command runs in.
-#include "standin/CommandContext.h"
+#include "sdk/CommandContext.h"
 
-namespace standin {
+namespace fxsdk {
 
 CommandContext::CommandContext(CFxDocument *document) : m_document(document) {}
 
@@ -11,4 +11,4 @@ CFxDocument *CommandContext::GetDocument() const
     return m_document;
 }
 
-} // namespace standin
+} // namespace fxsdk

@@ -18,7 +18,7 @@ public:
     bool erased = false;
 };
 
-namespace standin {
+namespace fxsdk {
 
 // A block table record: model space or one paper space.
 class BlockTableRecord : public OdDbObject
@@ -77,4 +77,4 @@ private:
     bool m_currentNotALayout = false;
 };
 
-} // namespace standin
+} // namespace fxsdk

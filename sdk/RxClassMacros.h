@@ -4,7 +4,7 @@
 
 #include "host/OdRxObject.h"
 
-#define STANDIN_DEFINE_RX_MEMBERS(ClassName, ParentName)                                 \
+#define FXSDK_DEFINE_RX_MEMBERS(ClassName, ParentName)                                 \
     OdRxClass *ClassName::desc()                                                         \
     {                                                                                    \
         static OdRxClass rxClass(#ClassName, ParentName::desc());                        \

@@ -2,15 +2,15 @@
 // Loads a module file the way the host does, and takes it down again at shutdown.
 #pragma once
 
-#include "standin/StandInExport.h"
+#include "sdk/SdkExport.h"
 
 #include <QString>
 
 class rz_OdRxModule;
 
-namespace standin {
+namespace fxsdk {
 
-class STANDIN_API ModuleLoader
+class FXSDK_API ModuleLoader
 {
 public:
     static constexpr int kApiVersion[4] = {4, 3, 2, 44932};
@@ -37,4 +37,4 @@ private:
     QString m_path;
 };
 
-} // namespace standin
+} // namespace fxsdk

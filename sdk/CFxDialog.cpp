@@ -2,7 +2,7 @@
 // The host's dialog base.
 #include "host/CFxDialog.h"
 
-#include "standin/HelpWindow.h"
+#include "sdk/HelpWindow.h"
 
 CFxDialog::CFxDialog(QWidget *parent, bool option, Qt::WindowFlags flags)
     : QDialog(parent, flags), m_option(option)
@@ -38,5 +38,5 @@ bool CFxDialog::option() const
 
 void CFxDialog::Help()
 {
-    standin::HelpWindow::open(GetHelpContextId(), this);
+    fxsdk::HelpWindow::open(GetHelpContextId(), this);
 }

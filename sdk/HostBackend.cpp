@@ -1,0 +1,83 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The SDK's entry points, answered by the installed host backend.
+#include "sdk/HostBackend.h"
+
+#include "host/CFxBorealQtGate.h"
+#include "host/CFxDocument.h"
+#include "host/CFxSystemServices.h"
+#include "host/OdEdCommand.h"
+#include "host/OdEditorReactor.h"
+
+namespace fxsdk {
+
+namespace {
+HostBackend *g_backend = nullptr;
+}
+
+HostBackend::~HostBackend()
+{
+    if (g_backend == this)
+        g_backend = nullptr;
+}
+
+int HostBackend::toolbarIconSize() const
+{
+    return 16;
+}
+
+void HostBackend::refreshRestrictedCommands() {}
+
+bool HostBackend::isRestrictedCommand(const QString &, CommandMode &) const
+{
+    return false;
+}
+
+bool HostBackend::isCustomBlockCommand(CFxDocument *, const QString &, int) const
+{
+    return false;
+}
+
+void HostBackend::record(const QString &) {}
+
+void setHostBackend(HostBackend *backend)
+{
+    g_backend = backend;
+}
+
+HostBackend *hostBackend()
+{
+    return g_backend;
+}
+
+void record(const QString &entry)
+{
+    if (g_backend)
+        g_backend->record(entry);
+}
+
+} // namespace fxsdk
+
+CFxSystemServices *GetFxSystemServices()
+{
+    return fxsdk::g_backend ? fxsdk::g_backend->systemServices() : nullptr;
+}
+
+CFxDocument *ACTIVE_DOCUMENT()
+{
+    return fxsdk::g_backend ? fxsdk::g_backend->activeDocument() : nullptr;
+}
+
+OdEdCommandStack *odedRegCmds()
+{
+    return fxsdk::g_backend ? fxsdk::g_backend->commandStack() : nullptr;
+}
+
+OdEditor *odedEditor()
+{
+    return fxsdk::g_backend ? fxsdk::g_backend->editor() : nullptr;
+}
+
+CFxBorealQtGate *GetFxBOREALQTGate()
+{
+    return fxsdk::g_backend ? fxsdk::g_backend->qtGate() : nullptr;
+}

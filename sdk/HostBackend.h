@@ -1,0 +1,49 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// What a host application plugs into the SDK library: the entry points a module calls
+// (GetFxSystemServices(), odedRegCmds(), CFxUtils...) answer from the backend the host
+// installed. One library, loaded by every host, so a module file links against one
+// soname and one set of symbols whatever application loads it.
+#pragma once
+
+#include "sdk/SdkExport.h"
+
+#include "host/CFxUtils.h"
+
+class CFxBorealQtGate;
+class CFxDocument;
+class CFxSystemServices;
+class OdEdCommandStack;
+class OdEditor;
+
+namespace fxsdk {
+
+class FXSDK_API HostBackend
+{
+public:
+    virtual ~HostBackend();
+
+    // Each may answer null: the module skips what its host does not offer.
+    virtual CFxSystemServices *systemServices() = 0;
+    virtual CFxDocument *activeDocument() = 0;
+    virtual OdEdCommandStack *commandStack() = 0;
+    virtual OdEditor *editor() = 0;
+    virtual CFxBorealQtGate *qtGate() = 0;
+
+    virtual bool isDarkStyle() const = 0;
+    virtual int toolbarIconSize() const;
+    // Commands that run only in a special mode; a host without such modes keeps the defaults.
+    virtual void refreshRestrictedCommands();
+    virtual bool isRestrictedCommand(const QString &command, CommandMode &mode) const;
+    virtual bool isCustomBlockCommand(CFxDocument *document, const QString &command, int flags) const;
+    // Registrations the module made (commands, reactors), for hosts that keep a record.
+    virtual void record(const QString &entry);
+};
+
+// The host installs its backend before it loads a module and removes it (null) after
+// unloading. Without one every entry point answers null.
+FXSDK_API void setHostBackend(HostBackend *backend);
+FXSDK_API HostBackend *hostBackend();
+// Passes entry to the backend's record(), when there is a backend.
+FXSDK_API void record(const QString &entry);
+
+} // namespace fxsdk
