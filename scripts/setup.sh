@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Strokewheel - installs the Debian packages the build, the tests and the host need,
-# when they are missing. Runs as root, or through sudo when there is one.
+# when they are missing; with WITH_QGIS=1 also QGIS, for the QGIS plugin and its tests.
+# Runs as root, or through sudo when there is one.
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,14 @@ packages=(
     qttranslations5-l10n                               # Qt's own texts (dialog buttons) for --lang
     dpkg-dev                                           # dpkg-shlibdeps: the package's dependencies
 )
+if [ "${WITH_QGIS:-0}" = 1 ]; then
+    packages+=(
+        qgis                                           # the application the plugin runs in
+        libqgis-dev                                    # its headers and libraries: the plugin builds on
+        python3-qgis                                   # QGIS's Python modules: scripts/qgis-screenshots.sh grabs the screen
+        x11-utils                                      # xwininfo: the tests find QGIS's popup windows
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Strokewheel - starts QGIS with the gesture plugin on the bundled sample project, in a
+# throw-away profile that has the plugin enabled and QGIS's start-up chatter switched off.
+set -euo pipefail
+usage="usage: scripts/qgis-sandbox.sh [--keep] [--profile DIR] [--work DIR] [BUILD_DIR] [-- QGIS ARGUMENTS]
+  BUILD_DIR      build folder holding qgis-plugin/ (default build)
+  --keep         keep the temporary folder (profile and sample copy) and print where it is
+  --profile DIR  use the QGIS profiles folder DIR, set up when new; never deleted
+  --work DIR     copy the sample into DIR (and keep the profile there without --profile); never deleted"
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build=build keep=0 profiles="" work="" cleanup=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --keep) keep=1 ;;
+        --profile) profiles=${2:?$usage}; shift ;;
+        --work) work=${2:?$usage}; shift ;;
+        --help|-h) echo "$usage"; exit 0 ;;
+        --) shift; break ;;
+        -*) echo "$usage" >&2; exit 2 ;;
+        *) build=$1 ;;
+    esac
+    shift
+done
+
+plugin_dir=$(cd "$build" 2>/dev/null && pwd)/qgis-plugin
+if [ ! -f "$plugin_dir/libstrokewheelplugin.so" ]; then
+    echo "No QGIS plugin in $build/qgis-plugin: install QGIS (WITH_QGIS=1 scripts/setup.sh) and build again." >&2
+    exit 1
+fi
+
+if [ -z "$work" ]; then
+    work=$(mktemp -d "${TMPDIR:-/tmp}/strokewheel-qgis.XXXXXX")
+    if [ "$keep" = 1 ]; then
+        echo "Profile and sample in $work"
+    else
+        cleanup=1
+        trap 'rm -rf "$work"' EXIT
+    fi
+fi
+mkdir -p "$work"
+profiles=${profiles:-$work/profiles}
+cp "$source_dir"/qgis/sample/*.geojson "$source_dir"/qgis/sample/sample.qgs "$work/"
+
+# QGIS reads <profiles>/profiles/default/QGIS/QGIS3.ini; a profile it has used already keeps
+# what it holds, so that settings survive a restart.
+ini=$profiles/profiles/default/QGIS/QGIS3.ini
+if [ ! -f "$ini" ]; then
+    mkdir -p "$(dirname "$ini")"
+    cat >"$ini" <<EOF
+[Plugins]
+libstrokewheelplugin=true
+
+[plugins]
+searchPathsForPlugins=$plugin_dir
+
+[PythonPlugins]
+GdalTools=false
+MetaSearch=false
+db_manager=false
+grassprovider=false
+processing=false
+sagaprovider=false
+
+[app]
+askToSaveMemoryLayers=false
+plugin_installer\\checkOnStart=false
+
+[core]
+NewsFeed\\httpsfeedqgisorg\\disabled=true
+
+[qgis]
+askToSaveProjectChanges=false
+checkVersion=false
+allowVersionCheck=false
+EOF
+fi
+
+# Under a temporary folder QGIS takes the sample's layers for scratch layers; its temporary
+# folder moves into the work folder so that they count as files again.
+mkdir -p "$work/tmp"
+export TMPDIR=$work/tmp
+command=(qgis --profiles-path "$profiles" --nologo --noversioncheck "$@" "$work/sample.qgs")
+if [ "$cleanup" = 0 ]; then
+    exec "${command[@]}"
+fi
+"${command[@]}"
