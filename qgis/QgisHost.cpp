@@ -15,8 +15,10 @@
 #include "sdk/QtGate.h"
 
 #include <qgisinterface.h>
+#include <qgsmessagebar.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPalette>
 
 namespace qgishost {
@@ -29,7 +31,9 @@ QgisHost::QgisHost(QgisInterface *iface)
       m_application(std::make_unique<QgisApplication>()),
       m_mainFrame(std::make_unique<QgisMainFrame>(iface)),
       m_catalogue(std::make_unique<MenuCatalogue>(iface->mainWindow())),
-      m_settings(std::make_unique<QgisSettingsProfile>()),
+      m_settings(std::make_unique<QgisSettingsProfile>([iface](const QString &text) {
+          iface->messageBar()->pushWarning(QCoreApplication::translate("qgishost", "Mouse Gestures"), text);
+      })),
       m_processor(std::make_unique<ActionCommandProcessor>(*this)),
       m_documents(std::make_unique<QgisDocumentManager>(iface->mapCanvas())),
       m_services(std::make_unique<QgisServices>(*this))
