@@ -4,6 +4,8 @@
 
 #include "sdk/HostBackend.h"
 
+#include "sdk/CommandContext.h"
+
 #include "host/CFxString.h"
 
 namespace fxsdk {
@@ -41,6 +43,20 @@ OdEdCommand *CommandStack::LookupCommand(const OdString &name) const
             return command;
     }
     return nullptr;
+}
+
+bool CommandStack::run(const QString &name, CFxDocument *document, QString *failure)
+{
+    OdEdCommand *command = LookupCommand(CFxString(name).toOdString());
+    if (!command)
+        return false;
+    OdSmartPtr<CFxCommandContext> context = OdRxObjectImpl<CommandContext>::createObject(document);
+    try {
+        command->execute(context.get());
+    } catch (const OdError &error) {
+        *failure = CFxString(error.description()).toQString();
+    }
+    return true;
 }
 
 int CommandStack::count() const

@@ -5,6 +5,9 @@
 #include "host/OdEdCommand.h"
 
 #include <QList>
+#include <QString>
+
+class CFxDocument;
 
 namespace fxsdk {
 
@@ -16,6 +19,9 @@ public:
     OdEdCommand *LookupCommand(const OdString &name) const override;
 
     int count() const;
+    // Runs the command registered as name in document; false when none is. A command that
+    // fails with an OdError leaves its description in failure.
+    bool run(const QString &name, CFxDocument *document, QString *failure);
 
 private:
     QList<OdEdCommand *> m_commands;

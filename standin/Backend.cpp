@@ -80,7 +80,7 @@ bool Backend::isRestrictedCommand(const QString &command, CommandMode &mode) con
     const auto &table = HostState::get().restrictionTable;
     // "_BEDIT x" and "bedit" both name BEDIT. The table knows command names only: a
     // menu macro's "^C^C" is the caller's to remove.
-    const auto found = table.constFind(CommandLine::nameOf(command));
+    const auto found = table.constFind(fxsdk::CommandLine::nameOf(command));
     if (found == table.constEnd() || found.value() == kCommandAnywhere)
         return false;
     mode = CommandMode(found.value());

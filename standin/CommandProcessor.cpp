@@ -3,7 +3,6 @@
 #include "standin/CommandProcessor.h"
 
 #include "standin/Catalogue.h"
-#include "sdk/CommandContext.h"
 #include "sdk/CommandStack.h"
 #include "standin/Document.h"
 #include "standin/DocumentManager.h"
@@ -17,53 +16,12 @@
 
 namespace standin {
 
-namespace {
-int nameStart(const QString &text)
-{
-    int start = 0;
-    while (start < text.size() && QStringLiteral("_.'").contains(text.at(start)))
-        ++start;
-    return start;
-}
-
-int nameEnd(const QString &text, int start)
-{
-    int end = start;
-    while (end < text.size() && !text.at(end).isSpace() && text.at(end) != QLatin1Char(';'))
-        ++end;
-    return end;
-}
-}
-
-CommandLine CommandLine::parse(const QString &text)
-{
-    CommandLine line;
-    QString rest = text;
-    while (rest.startsWith(QLatin1String("^C"))) {
-        rest.remove(0, 2);
-        ++line.cancels;
-    }
-    line.echo = rest.trimmed();
-    const int start = nameStart(line.echo);
-    const int end = nameEnd(line.echo, start);
-    line.name = line.echo.mid(start, end - start).toUpper();
-    line.input = line.echo.mid(end + 1);
-    return line;
-}
-
-QString CommandLine::nameOf(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    const int start = nameStart(trimmed);
-    return trimmed.mid(start, nameEnd(trimmed, start) - start).toUpper();
-}
-
 OdRxObjectPtr CommandProcessor::execute(const CFxString &text, const CFxSystemServices::CFxExpressionParserData &data)
 {
     const QString command = text.toQString();
     executed.append({command, data.m_bMenuMacro, data.m_bAddToHistory, data.m_bTransparent});
     emit hostSignals()->commandExecuted(command);
-    run(CommandLine::parse(command));
+    run(fxsdk::CommandLine::parse(command));
     return OdRxObjectPtr();
 }
 
@@ -75,7 +33,7 @@ void CommandProcessor::setAction(const QString &commandWord, Action action)
         m_actions.remove(commandWord.toUpper());
 }
 
-void CommandProcessor::run(const CommandLine &line)
+void CommandProcessor::run(const fxsdk::CommandLine &line)
 {
     // "^C" cancels whatever runs; a text of cancels alone ends there.
     if (line.name.isEmpty())
@@ -86,23 +44,18 @@ void CommandProcessor::run(const CommandLine &line)
     emit hostSignals()->historyLine(QStringLiteral("Unknown command \"%1\".").arg(line.name));
 }
 
-bool CommandProcessor::runRegistered(const CommandLine &line)
+bool CommandProcessor::runRegistered(const fxsdk::CommandLine &line)
 {
     HostState &state = HostState::get();
-    OdEdCommand *command = state.commandStack->LookupCommand(CFxString(line.name).toOdString());
-    if (!command)
+    QString failure;
+    if (!state.commandStack->run(line.name, state.documentManager->active(), &failure))
         return false;
-    OdSmartPtr<CFxCommandContext> context = OdRxObjectImpl<fxsdk::CommandContext>::createObject(state.documentManager->active());
-    try {
-        command->execute(context.get());
-    } catch (const OdError &error) {
-        emit hostSignals()->historyLine(
-            QStringLiteral("%1 failed: %2").arg(line.name, CFxString(error.description()).toQString()));
-    }
+    if (!failure.isEmpty())
+        emit hostSignals()->historyLine(QStringLiteral("%1 failed: %2").arg(line.name, failure));
     return true;
 }
 
-bool CommandProcessor::runCatalogued(const CommandLine &line)
+bool CommandProcessor::runCatalogued(const fxsdk::CommandLine &line)
 {
     // Copied: the action may replace itself.
     if (const Action action = m_actions.value(line.name)) {

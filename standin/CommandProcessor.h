@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/CFxSystemServices.h"
+#include "sdk/CommandLine.h"
 #include "standin/StandIn.h"
 
 #include <QHash>
@@ -12,20 +13,6 @@
 #include <functional>
 
 namespace standin {
-
-// A command-line text taken apart: "^C^C_ZOOM _E" cancels twice and runs ZOOM with "_E".
-struct CommandLine
-{
-    static CommandLine parse(const QString &text);
-    // The command a text names: upper case, without "_", "." and "'" modifiers, up to
-    // the first blank or ";". Leading "^C" cancels are not removed.
-    static QString nameOf(const QString &text);
-
-    int cancels = 0;   // leading "^C"
-    QString name;      // upper case, without the "_", "." and "'" modifiers
-    QString echo;      // the text without the cancels, as the history shows it
-    QString input;     // after the name's blank or ";"
-};
 
 class CommandProcessor
 {
@@ -39,9 +26,9 @@ public:
     QList<ExecutedCommand> executed;
 
 private:
-    void run(const CommandLine &line);
-    bool runRegistered(const CommandLine &line);
-    bool runCatalogued(const CommandLine &line);
+    void run(const fxsdk::CommandLine &line);
+    bool runRegistered(const fxsdk::CommandLine &line);
+    bool runCatalogued(const fxsdk::CommandLine &line);
 
     QHash<QString, Action> m_actions;
 };

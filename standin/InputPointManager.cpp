@@ -3,7 +3,6 @@
 #include "standin/InputPointManager.h"
 
 #include "standin/DrawingView.h"
-#include "standin/HostState.h"
 
 #include "host/CFxTracker.h"
 
@@ -13,28 +12,12 @@
 namespace standin {
 
 InputPointManager::InputPointManager(DrawingView *view, const QString &ownerTitle)
-    : m_view(view), m_ownerTitle(ownerTitle)
+    : fxsdk::InputPointManagerBase(ownerTitle), m_view(view)
 {
     m_view->installEventFilter(this);
 }
 
 InputPointManager::~InputPointManager() = default;
-
-void InputPointManager::AddTracker(CFxTracker *tracker, bool)
-{
-    HostState::get().log(QStringLiteral("AddTracker ") + m_ownerTitle);
-    if (tracker && !m_trackers.contains(tracker)) {
-        m_trackers.append(tracker);
-        tracker->OnTrackerAttached(this);
-    }
-}
-
-void InputPointManager::RemoveTracker(CFxTracker *tracker)
-{
-    HostState::get().log(QStringLiteral("RemoveTracker ") + m_ownerTitle);
-    if (m_trackers.removeAll(tracker) > 0)
-        tracker->OnTrackerDetached(this);
-}
 
 bool InputPointManager::IsCommandInProgress() const
 {
@@ -72,44 +55,9 @@ bool InputPointManager::IsDragging() const
     return m_blocking[int(BlockingState::Dragging)];
 }
 
-bool InputPointManager::IsGesturePress() const
-{
-    return m_gesturePress;
-}
-
-QPoint InputPointManager::GetDevicePoint() const
-{
-    return m_devicePoint;
-}
-
-bool InputPointManager::IsTrackingMove() const
-{
-    return m_trackingMove;
-}
-
-bool InputPointManager::IsGestureButtonDown() const
-{
-    return m_gestureButtonDown;
-}
-
-void InputPointManager::ClaimGesture()
-{
-    m_claimed = true;
-}
-
-void InputPointManager::ReleaseGestureButton()
-{
-    m_gestureButtonDown = false;
-}
-
 CFxView *InputPointManager::GetView() const
 {
     return m_viewPresent ? m_view : nullptr;
-}
-
-QList<CFxTracker *> InputPointManager::trackers() const
-{
-    return m_trackers;
 }
 
 void InputPointManager::setBlockingState(BlockingState state, bool on)
@@ -137,7 +85,7 @@ bool InputPointManager::eventFilter(QObject *watched, QEvent *event)
         pressed(*static_cast<QMouseEvent *>(event));
         break;
     case QEvent::MouseMove:
-        deliver(CFxTracker::kMouseMove, *static_cast<QMouseEvent *>(event), false);
+        deliver(CFxTracker::kMouseMove, static_cast<QMouseEvent *>(event)->pos(), false);
         break;
     case QEvent::MouseButtonRelease:
         released(*static_cast<QMouseEvent *>(event));
@@ -155,41 +103,20 @@ bool InputPointManager::eventFilter(QObject *watched, QEvent *event)
 void InputPointManager::pressed(const QMouseEvent &event)
 {
     const bool gestureButton = event.button() == Qt::RightButton;
-    if (gestureButton) {
-        m_gestureButtonDown = true;
-        m_claimed = false;
-    }
+    if (gestureButton)
+        gestureButtonPressed();
     deliver(event.type() == QEvent::MouseButtonDblClick ? CFxTracker::kMouseDoubleClick : CFxTracker::kMousePress,
-            event, gestureButton);
+            event.pos(), gestureButton);
 }
 
 void InputPointManager::released(const QMouseEvent &event)
 {
-    const bool endsRightClick = event.button() == Qt::RightButton && m_gestureButtonDown;
+    const bool endsRightClick = event.button() == Qt::RightButton && IsGestureButtonDown();
     if (event.button() == Qt::RightButton)
-        m_gestureButtonDown = false;
-    deliver(CFxTracker::kMouseRelease, event, false);
-    if (endsRightClick && !m_claimed)
+        gestureButtonReleased();
+    deliver(CFxTracker::kMouseRelease, event.pos(), false);
+    if (endsRightClick && !gestureClaimed())
         m_view->openContextMenu(event.globalPos());
-}
-
-void InputPointManager::deliver(int code, const QMouseEvent &event, bool gesturePress)
-{
-    m_devicePoint = event.pos();
-    m_gesturePress = gesturePress;
-    m_trackingMove = code == CFxTracker::kMouseMove;
-    const QList<CFxTracker *> trackers = m_trackers;
-    // A tracker may detach another one (a command closing a document, say).
-    for (CFxTracker *tracker : trackers) {
-        if (m_trackers.contains(tracker))
-            tracker->OnInputEvent(code, this);
-    }
-    m_gesturePress = false;
-    m_trackingMove = false;
-    for (CFxTracker *tracker : trackers) {
-        if (m_trackers.contains(tracker) && tracker->HasPendingCommand())
-            tracker->ExecutePendingCommand();
-    }
 }
 
 } // namespace standin

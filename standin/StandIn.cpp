@@ -192,7 +192,7 @@ QList<ShownMessage> shownMessages()
 
 void setRestriction(const QString &command, int mode)
 {
-    const QString word = CommandLine::nameOf(command);
+    const QString word = fxsdk::CommandLine::nameOf(command);
     HostState &state = HostState::get();
     state.explicitRestrictions.insert(word, mode);
     state.restrictionTable.insert(word, mode);

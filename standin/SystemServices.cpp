@@ -12,56 +12,12 @@
 #include "standin/HostState.h"
 #include "standin/MainFrame.h"
 #include "standin/ProfileManager.h"
+#include "sdk/MessageBox.h"
 #include "sdk/QtGate.h"
 
 #include <QMainWindow>
-#include <QMessageBox>
 
 namespace standin {
-
-namespace {
-QMessageBox::StandardButtons buttonsFor(unsigned flags)
-{
-    switch (flags & 0xF) {
-    case CFxSystemServices::kOkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case CFxSystemServices::kYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case CFxSystemServices::kYesNo: return QMessageBox::Yes | QMessageBox::No;
-    default: return QMessageBox::Ok;
-    }
-}
-
-QMessageBox::Icon iconFor(unsigned flags)
-{
-    switch (flags & 0xF0) {
-    case CFxSystemServices::kIconStop: return QMessageBox::Critical;
-    case CFxSystemServices::kIconQuestion: return QMessageBox::Question;
-    case CFxSystemServices::kIconExclamation: return QMessageBox::Warning;
-    case CFxSystemServices::kIconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-    }
-}
-
-int answerCode(int button)
-{
-    switch (button) {
-    case QMessageBox::Cancel: return CFxSystemServices::kAnswerCancel;
-    case QMessageBox::Yes: return CFxSystemServices::kAnswerYes;
-    case QMessageBox::No: return CFxSystemServices::kAnswerNo;
-    default: return CFxSystemServices::kAnswerOk;
-    }
-}
-
-// The platform's message box answers Cancel (or No) when closed with Escape.
-int escapeAnswer(unsigned flags)
-{
-    switch (flags & 0xF) {
-    case CFxSystemServices::kOkCancel:
-    case CFxSystemServices::kYesNoCancel: return CFxSystemServices::kAnswerCancel;
-    case CFxSystemServices::kYesNo: return CFxSystemServices::kAnswerNo;
-    default: return CFxSystemServices::kAnswerOk;
-    }
-}
-}
 
 CFxMainFrame *SystemServices::GetMainFrame() const
 {
@@ -76,10 +32,7 @@ int SystemServices::ShowMessage(const CFxString &text, const CFxString &title, u
     if (!state.messageAnswers.isEmpty()) {
         answer = state.messageAnswers.takeFirst();
     } else {
-        QMessageBox box(iconFor(flags), title.toQString(), text.toQString(), buttonsFor(flags),
-                        state.mainFrame->window());
-        box.exec();
-        answer = box.clickedButton() ? answerCode(box.standardButton(box.clickedButton())) : escapeAnswer(flags);
+        answer = fxsdk::showMessageBox(state.mainFrame->window(), text.toQString(), title.toQString(), flags);
     }
     state.shownMessages.append({text.toQString(), title.toQString(), flags, answer});
     return answer;

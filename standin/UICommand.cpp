@@ -48,7 +48,7 @@ bool UICommand::IsExcluded() const
 
 QString UICommand::commandWord() const
 {
-    return CommandLine::parse(m_macro).name;
+    return fxsdk::CommandLine::parse(m_macro).name;
 }
 
 void UICommand::setIconFiles(const QString &light, const QString &dark)

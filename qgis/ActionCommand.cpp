@@ -1,0 +1,56 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// A QGIS action as a host command.
+#include "qgis/ActionCommand.h"
+
+#include <QAction>
+
+namespace qgishost {
+
+ActionCommand::ActionCommand(QAction *action, const QString &id)
+    : m_action(action), m_id(id), m_macro(macroFor(action->objectName()))
+{
+}
+
+QString ActionCommand::macroFor(const QString &objectName)
+{
+    return QStringLiteral("^C^C") + objectName;
+}
+
+QString ActionCommand::withoutAccelerators(QString text)
+{
+    // "&&" stands for "&"; a single "&" marks the accelerator.
+    return text.replace(QLatin1String("&&"), QStringLiteral("\x1f")).remove(QLatin1Char('&')).replace(QChar(0x1f), QLatin1Char('&'));
+}
+
+CFxString ActionCommand::GetMacro() const
+{
+    return m_macro;
+}
+
+CFxString ActionCommand::GetId() const
+{
+    return m_id;
+}
+
+CFxString ActionCommand::GetCaption() const
+{
+    return m_action ? withoutAccelerators(m_action->text()) : QString();
+}
+
+CFxString ActionCommand::GetHelpText() const
+{
+    return m_action ? m_action->toolTip() : QString();
+}
+
+QIcon ActionCommand::GetIcon(int) const
+{
+    // QGIS's theme icons render on demand, at the size they are drawn.
+    return m_action ? m_action->icon() : QIcon();
+}
+
+bool ActionCommand::IsExcluded() const
+{
+    return false;
+}
+
+} // namespace qgishost

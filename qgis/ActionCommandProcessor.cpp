@@ -1,0 +1,70 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Runs a command text inside QGIS.
+#include "qgis/ActionCommandProcessor.h"
+
+#include "qgis/ActionCommand.h"
+#include "qgis/MenuCatalogue.h"
+#include "qgis/QgisDocumentManager.h"
+#include "qgis/QgisHost.h"
+#include "qgis/QgisMainFrame.h"
+
+#include "sdk/CommandLine.h"
+#include "sdk/CommandStack.h"
+
+#include <qgisinterface.h>
+#include <qgsmapcanvas.h>
+#include <qgsmaptool.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+
+namespace qgishost {
+
+ActionCommandProcessor::ActionCommandProcessor(QgisHost &host) : m_host(host) {}
+
+void ActionCommandProcessor::execute(const QString &text)
+{
+    const fxsdk::CommandLine line = fxsdk::CommandLine::parse(text);
+    if (line.cancels > 0)
+        cancelMapTool();
+    if (line.word.isEmpty())
+        return;
+    QString failure;
+    if (m_host.sdkCommandStack().run(line.name, m_host.documents().active(), &failure)) {
+        if (!failure.isEmpty())
+            m_host.mainFrame().showMessage(QCoreApplication::translate("qgishost", "%1 failed: %2").arg(line.name, failure));
+        return;
+    }
+    trigger(line.word);
+}
+
+void ActionCommandProcessor::cancelMapTool()
+{
+    // What Escape does: the tool drops the feature it is digitising, and stays.
+    if (QgsMapTool *tool = m_host.iface()->mapCanvas()->mapTool())
+        tool->clean();
+}
+
+void ActionCommandProcessor::trigger(const QString &objectName)
+{
+    QAction *action = m_host.catalogue().action(objectName);
+    if (!action) {
+        m_host.mainFrame().showMessage(QCoreApplication::translate("qgishost", "Unknown command \"%1\".").arg(objectName));
+        return;
+    }
+    if (!action->isEnabled()) {
+        m_host.mainFrame().showMessage(QCoreApplication::translate("qgishost", "%1 is not available now.")
+                                           .arg(ActionCommand::withoutAccelerators(action->text())));
+        return;
+    }
+    // After the input event that chose it has been delivered: an action may open a modal
+    // dialog, which must not run inside the canvas's mouse handling.
+    QTimer::singleShot(0, action, [action = QPointer<QAction>(action)] {
+        if (action && action->isEnabled())
+            action->trigger();
+    });
+}
+
+} // namespace qgishost

@@ -1,0 +1,42 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// QGIS's menu bar as the host's command catalogue. Each top-level menu is a command group
+// listing the named actions under it; the menu bar is the one menu group, for the
+// categories. Read afresh on every walk: QGIS and its plugins change their menus at will.
+#pragma once
+
+#include "host/CFxUICustomization.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QMainWindow;
+
+namespace qgishost {
+
+class MenuCatalogue : public CFxUICustomization
+{
+public:
+    explicit MenuCatalogue(QWidget *mainWindow);
+    ~MenuCatalogue() override;
+
+    CFxCommandGroupIteratorPtr NewCommandGroupIterator() const override;
+    CFxMenuGroupIteratorPtr NewMenuGroupIterator() const override;
+
+    // The menu action a macro's command word names, or null.
+    QAction *action(const QString &objectName) const;
+    // The id under which the module knows the action: its object name, or for the QGIS
+    // counterparts of the module's factory commands the factory id.
+    static QString idFor(const QString &objectName);
+
+    struct Snapshot;
+
+private:
+    std::shared_ptr<const Snapshot> read() const;
+
+    QPointer<QMainWindow> m_mainWindow;
+};
+
+} // namespace qgishost

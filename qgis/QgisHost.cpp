@@ -1,0 +1,76 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// Everything the SDK's entry points answer inside QGIS.
+#include "qgis/QgisHost.h"
+
+#include "qgis/ActionCommandProcessor.h"
+#include "qgis/MenuCatalogue.h"
+#include "qgis/QgisApplication.h"
+#include "qgis/QgisDocumentManager.h"
+#include "qgis/QgisMainFrame.h"
+#include "qgis/QgisServices.h"
+#include "qgis/QgisSettingsProfile.h"
+
+#include "sdk/CommandStack.h"
+#include "sdk/Editor.h"
+#include "sdk/QtGate.h"
+
+#include <qgisinterface.h>
+#include <qgsmessagebar.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QPalette>
+
+namespace qgishost {
+
+QgisHost::QgisHost(QgisInterface *iface)
+    : m_iface(iface),
+      m_commandStack(std::make_unique<fxsdk::CommandStack>()),
+      m_editor(std::make_unique<fxsdk::Editor>()),
+      m_gate(std::make_unique<fxsdk::QtGate>()),
+      m_application(std::make_unique<QgisApplication>()),
+      m_mainFrame(std::make_unique<QgisMainFrame>(iface)),
+      m_catalogue(std::make_unique<MenuCatalogue>(iface->mainWindow())),
+      m_settings(std::make_unique<QgisSettingsProfile>([iface](const QString &text) {
+          iface->messageBar()->pushWarning(QCoreApplication::translate("qgishost", "Mouse Gestures"), text);
+      })),
+      m_processor(std::make_unique<ActionCommandProcessor>(*this)),
+      m_documents(std::make_unique<QgisDocumentManager>(iface->mapCanvas())),
+      m_services(std::make_unique<QgisServices>(*this))
+{
+}
+
+QgisHost::~QgisHost() = default;
+
+CFxSystemServices *QgisHost::systemServices()
+{
+    return m_services.get();
+}
+
+CFxDocument *QgisHost::activeDocument()
+{
+    return m_documents->active();
+}
+
+OdEdCommandStack *QgisHost::commandStack()
+{
+    return m_commandStack.get();
+}
+
+OdEditor *QgisHost::editor()
+{
+    return m_editor.get();
+}
+
+CFxBorealQtGate *QgisHost::qtGate()
+{
+    return m_gate.get();
+}
+
+bool QgisHost::isDarkStyle() const
+{
+    // QGIS's UI themes set the application palette; a dark window means a dark theme.
+    return QApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+} // namespace qgishost

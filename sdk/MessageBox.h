@@ -1,0 +1,16 @@
+// Strokewheel - mouse gestures for CAD drawing views.
+// The host's modal message box, with the platform's flags and answer codes.
+#pragma once
+
+#include "sdk/SdkExport.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace fxsdk {
+
+// flags and the answer: CFxSystemServices::MessageFlags and MessageAnswer.
+FXSDK_API int showMessageBox(QWidget *parent, const QString &text, const QString &title, unsigned flags);
+
+} // namespace fxsdk
