@@ -23,7 +23,6 @@ if [ "${WITH_QGIS:-0}" = 1 ]; then
     packages+=(
         qgis                                           # the application the plugin runs in
         libqgis-dev                                    # its headers and libraries: the plugin builds on
-        python3-qgis                                   # QGIS's Python modules: scripts/qgis-screenshots.sh grabs the screen
         x11-utils                                      # xwininfo: the tests find QGIS's popup windows
     )
 fi

@@ -27,3 +27,5 @@ canvas.setLayers(list(project.mapLayers().values()))
 canvas.setExtent(QgsRectangle(13.399, 52.499, 13.413, 52.509))
 project.write(os.path.join(here, "sample.qgs"))
 app.exitQgis()
+if os.path.exists(os.path.join(here, "sample.qgs~")):  # QGIS's backup of the previous file
+    os.remove(os.path.join(here, "sample.qgs~"))

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Strokewheel - gestures in a real QGIS under a private X server with real input.
+# usage: gestures.sh SOURCE_DIR BUILD_DIR CASE
+SOURCE=$1 BUILD=$2
+. "$SOURCE/tests/qgis/helpers.sh"
+
+# expect_extent NAME EXPECTED: the saved canvas extent is EXPECTED.
+expect_extent() {
+    save_project
+    same_extent "$2" "$(extent)" || fail "the canvas extent is $(extent), expected the $1 extent $2"
+}
+
+case $3 in
+zoom_full)
+    start_qgis
+    zoomed=$(extent)
+    say "right-drag up 120 px from the canvas centre: Zoom Full"
+    right_drag 0 -120
+    release
+    expect_extent "sample's full" "$(layer_extent "$SOURCE"/qgis/sample/*.geojson)"
+    same_extent "$zoomed" "$(extent)" && fail "the extent did not change from the zoomed-in $zoomed"
+    ;;
+cancel_inside)
+    start_qgis
+    zoomed=$(extent)
+    remember_windows
+    say "right-drag up 30 px, then release inside the ring: nothing runs"
+    right_drag 0 -30
+    wait_for 5 window_opened || fail "no ring was shown after a 30 px drag"
+    release
+    windows_closed || fail "a window stayed open after the release: $(new_windows)"
+    expect_extent "zoomed-in" "$zoomed"
+    ;;
+right_click)
+    start_qgis
+    remember_windows
+    say "short right click on the canvas: QGIS's context menu opens at the pointer"
+    xdotool mousemove $canvas_x $canvas_y click 3
+    wait_for 5 window_opened || fail "no context menu opened on a right click"
+    new_windows | grep -q "+$canvas_x+$canvas_y\$" || fail "the new window is not at the pointer: $(new_windows)"
+    xdotool key Escape
+    wait_for 5 windows_closed || fail "Escape did not close the menu: $(new_windows)"
+    ;;
+assignment_survives_restart)
+    start_qgis
+    say "Plugins > Mouse Gestures...: Zoom to Layer(s) goes on the up region, OK"
+    open_dialog
+    assign_region "Zoom to Layer" 1
+    wait_for 5 has_no_dialog || fail "the dialog did not close on OK"
+    stop_qgis
+    ini=$work/run/profiles/profiles/default/QGIS/QGIS3.ini
+    sed -n '/^\[Strokewheel\]/,/^\[/p' "$ini" | grep -qx '81=mActionZoomToLayers' \
+        || fail "QGIS3.ini has no 81=mActionZoomToLayers under [Strokewheel]: $(cat "$ini")"
+    say "restart on the same profile; right-drag up zooms to the current layer (paths) now"
+    start_qgis
+    right_drag 0 -120
+    release
+    expect_extent "paths layer's" "$(layer_extent "$SOURCE/qgis/sample/paths.geojson")"
+    ;;
+screenshots)
+    # Not a test: the pictures of the ring over the sample map, into the folder given.
+    start_qgis
+    right_drag -30 -30
+    sleep 0.5
+    grab_screen "$4/qgis-ring.png"
+    move_pointer -30 -30 -90 -90
+    sleep 0.3
+    grab_screen "$4/qgis-ring-chosen.png"
+    release
+    ;;
+*)
+    echo "unknown case $3" >&2
+    exit 2
+    ;;
+esac
+say "passed"
