@@ -36,7 +36,9 @@ wait_for() {
 
 # The X server picks a free display itself and writes its number to a pipe.
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# -noreset: the server resets whenever its last client leaves (each xdotool call is one), and a
+# client that connects during the reset fails now and then.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 10 display <"$work/display" || fail "the X server did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$display
@@ -104,12 +106,23 @@ save_project() {
     local before; before=$(project_stamp)
     sleep 1 # the file time has whole seconds
     key ctrl+s
-    wait_saved "$before" || fail "Ctrl+S did not save the project"
+    wait_saved "$before" || fail "Ctrl+S did not save the project; windows on screen: $(windows | tr '\n' ' ')"
 }
-grab_screen() {
+# start_grabber, then grab_screen FILE: a screen grabber that is already running, fast
+# enough for a ring that shows for a quarter of a second.
+start_grabber() {
+    mkfifo "$work/grab"
     /usr/bin/python3 -c 'import sys; from qgis.PyQt.QtWidgets import QApplication
-app = QApplication([]); sys.exit(not app.primaryScreen().grabWindow(0).save(sys.argv[1]))' "$1" \
-        || fail "cannot grab the screen"
+app = QApplication([])
+for name in open(sys.argv[1]):
+    print(app.primaryScreen().grabWindow(0).save(name.strip()) and name.strip(), flush=True)' \
+        "$work/grab" >"$work/grabbed" 2>/dev/null &
+    exec 4>"$work/grab"
+}
+grabbed() { grep -qx "$1" "$work/grabbed"; }
+grab_screen() {
+    echo "$1" >&4
+    wait_for 10 grabbed "$1" || fail "cannot grab the screen into $1"
     say "wrote $1"
 }
 
