@@ -42,17 +42,17 @@ right_click)
     wait_for 5 windows_closed || fail "Escape did not close the menu: $(new_windows)"
     ;;
 assignment_survives_restart)
-    start_qgis
+    start_qgis --profile "$work/profiles"
     say "Plugins > Mouse Gestures...: Zoom to Layer(s) goes on the up region, OK"
     open_dialog
     assign_region "Zoom to Layer" 1
     wait_for 5 has_no_dialog || fail "the dialog did not close on OK"
     stop_qgis
-    ini=$work/run/profiles/profiles/default/QGIS/QGIS3.ini
+    ini=$work/profiles/profiles/default/QGIS/QGIS3.ini
     sed -n '/^\[Strokewheel\]/,/^\[/p' "$ini" | grep -qx '81=mActionZoomToLayers' \
         || fail "QGIS3.ini has no 81=mActionZoomToLayers under [Strokewheel]: $(cat "$ini")"
     say "restart on the same profile; right-drag up zooms to the current layer (paths) now"
-    start_qgis
+    start_qgis --profile "$work/profiles"
     right_drag 0 -120
     release
     expect_extent "paths layer's" "$(layer_extent "$SOURCE/qgis/sample/paths.geojson")"
