@@ -73,7 +73,7 @@ void tst_MenuCatalogue::init()
     m_window = std::make_unique<QMainWindow>();
     QMenu *project = m_window->menuBar()->addMenu(QStringLiteral("&Project"));
     QAction *open = named(project, QStringLiteral("mActionOpenProject"), QStringLiteral("&Open…"));
-    open->setToolTip(QStringLiteral("Open a project"));
+    open->setToolTip(QStringLiteral("<b>Open</b> a project"));
     open->setIcon(QIcon(QPixmap(16, 16)));
     project->addSeparator();
     project->addAction(QStringLiteral("Unnamed"));
