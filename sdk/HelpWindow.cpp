@@ -14,10 +14,11 @@ const char *pageName(int topic)
     return topic == HelpWindow::kGesturesTopic ? "gestures" : nullptr;
 }
 
-// The page in the language of the user's locale, else in English.
+// The page in the language of the user's locale, else in English. Each host brings its
+// own pages (resources under :/host/help), in its own words.
 QString pagePath(const char *name)
 {
-    const QString base = QStringLiteral(":/sdk/help/%1_%2.html").arg(QLatin1String(name));
+    const QString base = QStringLiteral(":/host/help/%1_%2.html").arg(QLatin1String(name));
     const QString localised = base.arg(QLocale().name().section(QLatin1Char('_'), 0, 0));
     return QFile::exists(localised) ? localised : base.arg(QStringLiteral("en"));
 }
@@ -36,13 +37,15 @@ HelpWindow::HelpWindow(QWidget *owner) : QTextBrowser(owner)
 bool HelpWindow::showTopic(int topic)
 {
     const char *name = pageName(topic);
-    if (name)
-        setSource(QUrl(QStringLiteral("qrc") + pagePath(name)));
+    const QString path = name ? pagePath(name) : QString();
+    const bool found = !path.isEmpty() && QFile::exists(path);
+    if (found)
+        setSource(QUrl(QStringLiteral("qrc") + path));
     else
         setHtml(QStringLiteral("<html><head><title>Help</title></head><body><p>There is no help page for "
                                "topic %1.</p></body></html>").arg(topic));
     setWindowTitle(documentTitle());
-    return name != nullptr;
+    return found;
 }
 
 HelpWindow *HelpWindow::open(int topic, QWidget *owner)
