@@ -3,6 +3,8 @@
 #include "qgis/ActionCommand.h"
 
 #include <QAction>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace qgishost {
 
@@ -39,7 +41,12 @@ CFxString ActionCommand::GetCaption() const
 
 CFxString ActionCommand::GetHelpText() const
 {
-    return m_action ? m_action->toolTip() : QString();
+    if (!m_action)
+        return QString();
+    // Many QGIS tooltips are rich text ("<b>Zoom Full</b> (Ctrl+Shift+F)"); the status bar
+    // and the dialog show plain text.
+    const QString tip = m_action->toolTip();
+    return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
 }
 
 QIcon ActionCommand::GetIcon(int) const

@@ -8,7 +8,9 @@
 #include <qgsapplication.h>
 #include <qgssettings.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QSettings>
 
 namespace qgishost {
 
@@ -40,17 +42,22 @@ OdString QgisSettingsProfile::GetName() const
 
 bool QgisSettingsProfile::IsValueExist(const OdString &section, const OdString &key) const
 {
-    return QgsSettings().contains(entry(section, key));
+    const QString name = entry(section, key);
+    return m_unsaved.contains(name) || QgsSettings().contains(name);
 }
 
 OdResBufPtr QgisSettingsProfile::GetValue(const OdString &section, const OdString &key, int) const
 {
-    const QgsSettings settings;
     const QString name = entry(section, key);
-    if (!settings.contains(name))
-        return OdResBufPtr();
+    QString text = m_unsaved.value(name);
+    if (!m_unsaved.contains(name)) {
+        const QgsSettings settings;
+        if (!settings.contains(name))
+            return OdResBufPtr();
+        text = settings.value(name).toString();
+    }
     OdResBufPtr value = OdResBuf::newRb(OdResBufType::kRtString);
-    value->setString(CFxString(settings.value(name).toString()).toOdString());
+    value->setString(CFxString(text).toOdString());
     return value;
 }
 
@@ -58,19 +65,24 @@ void QgisSettingsProfile::SetValue(const OdString &section, const OdString &key,
 {
     if (!value)
         return;
-    QgsSettings settings;
     const QString name = entry(section, key);
     const QString text = CFxString(value->getString()).toQString();
+    // QgsSettings reports no write errors; the profile's own file, through QSettings, does.
+    // Both share Qt's one copy of that file.
+    QSettings settings(QgsSettings().fileName(), QSettings::IniFormat);
     // An unchanged value is not written: the file keeps its time and its other contents.
-    if (settings.contains(name) && settings.value(name).toString() == text)
+    if (!m_unsaved.contains(name) && settings.contains(name) && settings.value(name).toString() == text)
         return;
     settings.setValue(name, text);
     settings.sync();
-    // QgsSettings reports no write errors: read the file back.
-    const bool saved = QSettings(settings.fileName(), QSettings::IniFormat).value(name).toString() == text;
-    if (!saved && !m_failureReported && m_reportFailure) {
+    m_unsaved.remove(name);
+    if (settings.status() == QSettings::NoError)
+        return;
+    // Kept for this session, as the rest of QGIS's settings are.
+    m_unsaved.insert(name, text);
+    if (!m_failureReported && m_reportFailure) {
         m_failureReported = true;
-        m_reportFailure(QStringLiteral("Mouse gestures: the settings cannot be saved; changes last until QGIS closes."));
+        m_reportFailure(QCoreApplication::translate("qgishost", "Mouse gestures: the settings cannot be saved; changes last until QGIS closes."));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "host/CFxProfileManager.h"
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -26,6 +27,8 @@ public:
 private:
     std::function<void(const QString &)> m_reportFailure;
     bool m_failureReported = false;
+    // Entry -> value of what could not be saved.
+    QHash<QString, QString> m_unsaved;
 };
 
 } // namespace qgishost

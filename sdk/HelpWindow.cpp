@@ -15,11 +15,25 @@ const char *pageName(int topic)
 }
 
 // The page in the language of the user's locale, else in English.
-QString pagePath(const char *name)
+QString pagePath(const QString &folder, const char *name)
 {
-    const QString base = QStringLiteral(":/sdk/help/%1_%2.html").arg(QLatin1String(name));
+    const QString base = folder + QStringLiteral("/%1_%2.html").arg(QLatin1String(name));
     const QString localised = base.arg(QLocale().name().section(QLatin1Char('_'), 0, 0));
     return QFile::exists(localised) ? localised : base.arg(QStringLiteral("en"));
+}
+
+QString read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Each host brings its own pages (resources under :/host/help), in its own words; what is
+// the same in every host, the dialog, comes from the SDK.
+QString page(const char *name)
+{
+    const QString text = read(pagePath(QStringLiteral(":/host/help"), name));
+    return QString(text).replace(QLatin1String("<!-- the dialog -->"), read(pagePath(QStringLiteral(":/sdk/help"), "dialog")));
 }
 
 } // namespace
@@ -36,13 +50,15 @@ HelpWindow::HelpWindow(QWidget *owner) : QTextBrowser(owner)
 bool HelpWindow::showTopic(int topic)
 {
     const char *name = pageName(topic);
-    if (name)
-        setSource(QUrl(QStringLiteral("qrc") + pagePath(name)));
+    const QString text = name ? page(name) : QString();
+    const bool found = !text.isEmpty();
+    if (found)
+        setHtml(text);
     else
         setHtml(QStringLiteral("<html><head><title>Help</title></head><body><p>There is no help page for "
                                "topic %1.</p></body></html>").arg(topic));
     setWindowTitle(documentTitle());
-    return name != nullptr;
+    return found;
 }
 
 HelpWindow *HelpWindow::open(int topic, QWidget *owner)

@@ -128,4 +128,39 @@
         <translation>GESTURE</translation>
     </message>
 </context>
+<context>
+    <name>qgishost</name>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Unbekannter Befehl „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 is not available now.</source>
+        <translation>%1 ist gerade nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Mouse Gestures</source>
+        <translation>Mausgesten</translation>
+    </message>
+    <message>
+        <source>Mouse gestures are not available.</source>
+        <translation>Mausgesten sind nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Mouse Gestures...</source>
+        <translation>Mausgesten...</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Mouse gestures: the settings cannot be saved; changes last until QGIS closes.</source>
+        <translation>Mausgesten: Die Einstellungen können nicht gespeichert werden; Änderungen gelten nur, bis QGIS beendet wird.</translation>
+    </message>
+</context>
 </TS>

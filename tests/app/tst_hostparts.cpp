@@ -4,6 +4,7 @@
 #include "app/HostApplication.h"
 #include "app/HostOptions.h"
 #include "app/ZoomCommand.h"
+#include "sdk/HelpWindow.h"
 
 #include <QtTest>
 
@@ -14,6 +15,8 @@ class tst_HostParts : public QObject
     Q_OBJECT
 
 private slots:
+    void helpPage_data();
+    void helpPage();
     void displayAvailable_data();
     void displayAvailable();
     void withoutDisplayTheDemoRuns();
@@ -206,5 +209,29 @@ void tst_HostParts::zoomOption()
     QTEST(request.factor, "factor");
 }
 
-QTEST_GUILESS_MAIN(tst_HostParts)
+void tst_HostParts::helpPage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("fromTheHost");
+    QTest::addColumn<QString>("fromTheSdk");
+    QTest::newRow("English") << "en_GB" << "Type GESTURE on the command line" << "Enable mouse gestures";
+    QTest::newRow("German") << "de_DE" << "Geben Sie in der Befehlszeile" << "Mausgesten aktivieren";
+    QTest::newRow("no page of its own: English") << "fr_FR" << "Type GESTURE" << "Print List";
+}
+
+void tst_HostParts::helpPage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, fromTheHost);
+    QFETCH(QString, fromTheSdk);
+    QLocale::setDefault(QLocale(language));
+    fxsdk::HelpWindow window(nullptr);
+    QVERIFY(window.showTopic(fxsdk::HelpWindow::kGesturesTopic));
+    QLocale::setDefault(QLocale::c());
+    const QString text = window.toPlainText();
+    QVERIFY2(text.contains(fromTheHost) && text.contains(fromTheSdk), qPrintable(text));
+    QVERIFY(!window.showTopic(1));
+}
+
+QTEST_MAIN(tst_HostParts)
 #include "tst_hostparts.moc"

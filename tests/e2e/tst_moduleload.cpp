@@ -17,6 +17,7 @@ class tst_ModuleLoad : public QObject
 private slots:
     void init();
     void exportsExactlyTwoFunctions();
+    void needsNoHostLibraryButTheSdk();
     void resourcesComeAndGoWithTheFile();
     void loaderFailures_data();
     void loaderFailures();
@@ -44,6 +45,23 @@ void tst_ModuleLoad::exportsExactlyTwoFunctions()
         functions << line.section(' ', -1);
     functions.sort();
     QCOMPARE(functions, QStringList({"odrxCreateModuleObject", "odrxGetAPIVersion"}));
+}
+
+void tst_ModuleLoad::needsNoHostLibraryButTheSdk()
+{
+    // Any host loads the same file: it may need the SDK library, never one host's own.
+    QProcess readelf;
+    readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), modulePath()});
+    QVERIFY(readelf.waitForFinished(30000));
+    QStringList needed;
+    const QRegularExpression library(QStringLiteral("\\(NEEDED\\).*\\[(.*)\\]"));
+    for (const QString &line : QString::fromLocal8Bit(readelf.readAllStandardOutput()).split('\n')) {
+        const QString name = library.match(line).captured(1);
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("libQt5")) && !name.startsWith(QLatin1String("libstdc++")) &&
+            !QRegularExpression(QStringLiteral("^lib(c|m|gcc_s|asan|ubsan)\\.so")).match(name).hasMatch())
+            needed << name;
+    }
+    QCOMPARE(needed, QStringList{QStringLiteral("libfxsdk.so")});
 }
 
 void tst_ModuleLoad::resourcesComeAndGoWithTheFile()
