@@ -42,7 +42,8 @@ profiles=${profiles:-$work/profiles}
 cp "$source_dir"/qgis/sample/*.geojson "$source_dir"/qgis/sample/sample.qgs "$work/"
 
 # QGIS reads <profiles>/profiles/default/QGIS/QGIS3.ini; a profile it has used already keeps
-# what it holds, so that settings survive a restart.
+# what it holds, so that settings survive a restart. QGIS's Python plugins stay off for a
+# quicker start; they can be ticked in the Plugin Manager.
 ini=$profiles/profiles/default/QGIS/QGIS3.ini
 if [ ! -f "$ini" ]; then
     mkdir -p "$(dirname "$ini")"
