@@ -4,14 +4,10 @@
 
 #include "qgis/ActionCommand.h"
 #include "qgis/MenuCatalogue.h"
-#include "qgis/QgisDocumentManager.h"
-#include "qgis/QgisHost.h"
-#include "qgis/QgisMainFrame.h"
 
 #include "sdk/CommandLine.h"
 #include "sdk/CommandStack.h"
 
-#include <qgisinterface.h>
 #include <qgsmapcanvas.h>
 #include <qgsmaptool.h>
 
@@ -22,7 +18,12 @@
 
 namespace qgishost {
 
-ActionCommandProcessor::ActionCommandProcessor(QgisHost &host) : m_host(host) {}
+ActionCommandProcessor::ActionCommandProcessor(const MenuCatalogue &catalogue, fxsdk::CommandStack &commands,
+                                               QgsMapCanvas *canvas, CFxDocument *document,
+                                               std::function<void(const QString &)> report)
+    : m_catalogue(catalogue), m_commands(commands), m_canvas(canvas), m_document(document), m_report(std::move(report))
+{
+}
 
 void ActionCommandProcessor::execute(const QString &text)
 {
@@ -32,9 +33,9 @@ void ActionCommandProcessor::execute(const QString &text)
     if (line.word.isEmpty())
         return;
     QString failure;
-    if (m_host.sdkCommandStack().run(line.name, m_host.documents().active(), &failure)) {
+    if (m_commands.run(line.name, m_document, &failure)) {
         if (!failure.isEmpty())
-            m_host.mainFrame().showMessage(QCoreApplication::translate("qgishost", "%1 failed: %2").arg(line.name, failure));
+            m_report(QCoreApplication::translate("qgishost", "%1 failed: %2").arg(line.name, failure));
         return;
     }
     trigger(line.word);
@@ -43,20 +44,20 @@ void ActionCommandProcessor::execute(const QString &text)
 void ActionCommandProcessor::cancelMapTool()
 {
     // What Escape does: the tool drops the feature it is digitising, and stays.
-    if (QgsMapTool *tool = m_host.iface()->mapCanvas()->mapTool())
+    if (QgsMapTool *tool = m_canvas->mapTool())
         tool->clean();
 }
 
 void ActionCommandProcessor::trigger(const QString &objectName)
 {
-    QAction *action = m_host.catalogue().action(objectName);
+    QAction *action = m_catalogue.action(objectName);
     if (!action) {
-        m_host.mainFrame().showMessage(QCoreApplication::translate("qgishost", "Unknown command \"%1\".").arg(objectName));
+        m_report(QCoreApplication::translate("qgishost", "Unknown command \"%1\".").arg(objectName));
         return;
     }
     if (!action->isEnabled()) {
-        m_host.mainFrame().showMessage(QCoreApplication::translate("qgishost", "%1 is not available now.")
-                                           .arg(ActionCommand::withoutAccelerators(action->text())));
+        m_report(QCoreApplication::translate("qgishost", "%1 is not available now.")
+                     .arg(ActionCommand::withoutAccelerators(action->text())));
         return;
     }
     // After the input event that chose it has been delivered: an action may open a modal

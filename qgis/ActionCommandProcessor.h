@@ -6,14 +6,25 @@
 
 #include <QString>
 
+#include <functional>
+
+class CFxDocument;
+class QgsMapCanvas;
+
+namespace fxsdk {
+class CommandStack;
+}
+
 namespace qgishost {
 
-class QgisHost;
+class MenuCatalogue;
 
 class ActionCommandProcessor
 {
 public:
-    explicit ActionCommandProcessor(QgisHost &host);
+    // report shows what the user must know (an action that cannot run) in the status bar.
+    ActionCommandProcessor(const MenuCatalogue &catalogue, fxsdk::CommandStack &commands, QgsMapCanvas *canvas,
+                           CFxDocument *document, std::function<void(const QString &)> report);
 
     void execute(const QString &text);
 
@@ -21,7 +32,11 @@ private:
     void cancelMapTool();
     void trigger(const QString &objectName);
 
-    QgisHost &m_host;
+    const MenuCatalogue &m_catalogue;
+    fxsdk::CommandStack &m_commands;
+    QgsMapCanvas *m_canvas;
+    CFxDocument *m_document;
+    std::function<void(const QString &)> m_report;
 };
 
 } // namespace qgishost

@@ -34,8 +34,10 @@ QgisHost::QgisHost(QgisInterface *iface)
       m_settings(std::make_unique<QgisSettingsProfile>([iface](const QString &text) {
           iface->messageBar()->pushWarning(QCoreApplication::translate("qgishost", "Mouse Gestures"), text);
       })),
-      m_processor(std::make_unique<ActionCommandProcessor>(*this)),
       m_documents(std::make_unique<QgisDocumentManager>(iface->mapCanvas())),
+      m_processor(std::make_unique<ActionCommandProcessor>(
+          *m_catalogue, *m_commandStack, iface->mapCanvas(), m_documents->active(),
+          [frame = m_mainFrame.get()](const QString &text) { frame->showMessage(text); })),
       m_services(std::make_unique<QgisServices>(*this))
 {
 }

@@ -56,8 +56,8 @@ private:
     std::unique_ptr<QgisMainFrame> m_mainFrame;
     std::unique_ptr<MenuCatalogue> m_catalogue;
     std::unique_ptr<QgisSettingsProfile> m_settings;
-    std::unique_ptr<ActionCommandProcessor> m_processor;
     std::unique_ptr<QgisDocumentManager> m_documents;
+    std::unique_ptr<ActionCommandProcessor> m_processor;
     std::unique_ptr<QgisServices> m_services;
 };
 
