@@ -77,8 +77,11 @@ key() { xdotool windowfocus "$(main_window)" key "$@"; }
 stop_qgis() {
     key ctrl+q
     wait_for 20 sh -c "! kill -0 $qgis_pid 2>/dev/null" || fail "QGIS did not quit on Ctrl+Q"
-    wait "$qgis_pid" || true
+    # The plugin unloads the module on the way out: a crash there shows only in the status.
+    local status=0
+    wait "$qgis_pid" || status=$?
     qgis_pid=""
+    [ "$status" = 0 ] || fail "QGIS exited with status $status on quitting"
 }
 
 # The canvas takes the right part of the window below the toolbars; its centre region is
