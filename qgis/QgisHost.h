@@ -39,7 +39,6 @@ public:
 
     QgisInterface *iface() const { return m_iface; }
     fxsdk::Editor &sdkEditor() const { return *m_editor; }
-    fxsdk::CommandStack &sdkCommandStack() const { return *m_commandStack; }
     MenuCatalogue &catalogue() const { return *m_catalogue; }
     QgisDocumentManager &documents() const { return *m_documents; }
     QgisMainFrame &mainFrame() const { return *m_mainFrame; }
