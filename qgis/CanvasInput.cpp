@@ -82,14 +82,14 @@ bool CanvasInput::eventFilter(QObject *watched, QEvent *event)
         return moved(*static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonRelease:
         return released(*static_cast<QMouseEvent *>(event));
-    case QEvent::ContextMenu:
-        if (m_heldPress && static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Mouse) {
-            const auto *request = static_cast<QContextMenuEvent *>(event);
-            m_heldContextMenu = std::make_unique<QContextMenuEvent>(request->reason(), request->pos(), request->globalPos(),
-                                                                    request->modifiers());
-            return true;
-        }
-        return false;
+    case QEvent::ContextMenu: {
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (!m_heldPress || request->reason() != QContextMenuEvent::Mouse)
+            return false;
+        m_heldContextMenu = std::make_unique<QContextMenuEvent>(request->reason(), request->pos(), request->globalPos(),
+                                                                request->modifiers());
+        return true;
+    }
     default:
         return false;
     }

@@ -32,8 +32,7 @@ QString read(const QString &path)
 // the same in every host, the dialog, comes from the SDK.
 QString page(const char *name)
 {
-    const QString text = read(pagePath(QStringLiteral(":/host/help"), name));
-    return QString(text).replace(QLatin1String("<!-- the dialog -->"), read(pagePath(QStringLiteral(":/sdk/help"), "dialog")));
+    return read(pagePath(QStringLiteral(":/host/help"), name)).replace(QLatin1String("<!-- the dialog -->"), read(pagePath(QStringLiteral(":/sdk/help"), "dialog")));
 }
 
 } // namespace
