@@ -7,7 +7,7 @@
 #include "config/K2Regions.h"
 #include "dialog/K2DonutDialogManager.h"
 #include "host/OdRxModule.h"
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 #include "standin/SettingsStore.h"
 #include "standin/StandIn.h"
 #include "BenchCatalogue.h"

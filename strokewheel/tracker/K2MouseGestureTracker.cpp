@@ -3,7 +3,7 @@
 #include "tracker/K2MouseGestureTracker.h"
 
 #include "config/K2GestureConfig.h"
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 #include "overlay/K2DonutDialogTLStyleImpl.h"
 
 #include "host/CFxApplication.h"

@@ -9,7 +9,7 @@
 #include "host/CFxInputPointManager.h"
 #include "host/CFxProfileManager.h"
 #include "host/CFxSystemServices.h"
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 #include "overlay/K2DonutLayout.h"
 
 #include <QBitmap>

@@ -3,7 +3,7 @@
 #include "module/CFxGestureCommand.h"
 
 #include "dialog/K2DonutDialogManager.h"
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 #include "host/CFxDocument.h"
 #include "host/CFxString.h"
 #include "host/OdDbDatabase.h"

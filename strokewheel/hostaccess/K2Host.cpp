@@ -1,6 +1,6 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The few host look-ups that several parts of the module make.
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 
 #include "host/CFxApplication.h"
 #include "host/CFxMainFrame.h"

@@ -10,7 +10,7 @@
 #include "dialog/K2CommandRZSortFilterProxyModel.h"
 #include "dialog/K2PrintDocument.h"
 #include "dialog/MyStyle.h"
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 #include "host/CFxSystemServices.h"
 #include "host/CFxUICustomization.h"
 #include "host/CFxUtils.h"

@@ -3,7 +3,7 @@
 #include "config/K2GestureSettings.h"
 
 #include "config/K2Regions.h"
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 #include "host/CFxProfileManager.h"
 #include "host/CFxString.h"
 #include "host/CFxSystemServices.h"

@@ -4,7 +4,7 @@
 
 #include "config/K2GestureConfig.h"
 #include "dialog/K2DonutDialogManager.h"
-#include "module/K2Host.h"
+#include "hostaccess/K2Host.h"
 #include "host/CFxSystemServices.h"
 #include "host/CFxUtils.h"
 
