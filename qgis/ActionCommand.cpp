@@ -9,7 +9,12 @@
 namespace qgishost {
 
 ActionCommand::ActionCommand(QAction *action, const QString &id)
-    : m_action(action), m_id(id), m_macro(macroFor(action->objectName()))
+    : m_action(action), m_objectName(action->objectName()), m_id(id), m_macro(macroFor(m_objectName))
+{
+}
+
+ActionCommand::ActionCommand(const QString &objectName, const QString &id, const QString &caption)
+    : m_objectName(objectName), m_id(id), m_macro(macroFor(objectName)), m_caption(caption)
 {
 }
 
@@ -36,7 +41,7 @@ CFxString ActionCommand::GetId() const
 
 CFxString ActionCommand::GetCaption() const
 {
-    return m_action ? withoutAccelerators(m_action->text()) : QString();
+    return m_action ? withoutAccelerators(m_action->text()) : m_caption;
 }
 
 CFxString ActionCommand::GetHelpText() const

@@ -15,6 +15,8 @@ class ActionCommand : public CFxUICommand
 public:
     // id: the action's object name, or the factory id standing for it.
     ActionCommand(QAction *action, const QString &id);
+    // An action that is gone for now, known by its object name and its caption.
+    ActionCommand(const QString &objectName, const QString &id, const QString &caption);
 
     CFxString GetMacro() const override;
     CFxString GetId() const override;
@@ -24,13 +26,17 @@ public:
     QIcon GetIcon(int size) const override;
     bool IsExcluded() const override;
 
+    QString objectName() const { return m_objectName; }
+
     static QString macroFor(const QString &objectName);
     static QString withoutAccelerators(QString text);
 
 private:
     QPointer<QAction> m_action;
+    QString m_objectName;
     QString m_id;
     QString m_macro;
+    QString m_caption;
 };
 
 } // namespace qgishost

@@ -52,7 +52,10 @@ void ActionCommandProcessor::trigger(const QString &objectName)
 {
     QAction *action = m_catalogue.action(objectName);
     if (!action) {
-        m_report(QCoreApplication::translate("qgishost", "Unknown command \"%1\".").arg(objectName));
+        // Its plugin is off for now: the region keeps it, the user learns why nothing runs.
+        const QString missing = m_catalogue.missingCaption(objectName);
+        m_report(missing.isEmpty() ? QCoreApplication::translate("qgishost", "Unknown command \"%1\".").arg(objectName)
+                                   : QCoreApplication::translate("qgishost", "%1 is not available now.").arg(missing));
         return;
     }
     if (!action->isEnabled()) {

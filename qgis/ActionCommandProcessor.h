@@ -22,7 +22,7 @@ class MenuCatalogue;
 class ActionCommandProcessor
 {
 public:
-    // report shows what the user must know (an action that cannot run) in the status bar.
+    // report shows what the user must know (an action that cannot run) in QGIS's message bar.
     ActionCommandProcessor(const MenuCatalogue &catalogue, fxsdk::CommandStack &commands, QgsMapCanvas *canvas,
                            CFxDocument *document, std::function<void(const QString &)> report);
 

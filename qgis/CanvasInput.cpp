@@ -11,11 +11,17 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace qgishost {
 
-CanvasInput::CanvasInput(QgsMapCanvas *canvas, CFxView *view)
-    : fxsdk::InputPointManagerBase(QStringLiteral("QGIS")), m_canvas(canvas), m_view(view)
+CanvasInput::CanvasInput(QgsMapCanvas *canvas, CFxView *view, std::function<bool()> gesturesEnabled)
+    : fxsdk::InputPointManagerBase(QStringLiteral("QGIS")),
+      m_canvas(canvas),
+      m_view(view),
+      m_gesturesEnabled(std::move(gesturesEnabled))
 {
     m_canvas->viewport()->installEventFilter(this);
 }
@@ -65,31 +71,26 @@ CFxView *CanvasInput::GetView() const
     return m_view;
 }
 
-bool CanvasInput::blocked() const
-{
-    return IsCommandInProgress() || IsInModalState() || IsPanning() || IsDragging();
-}
-
 bool CanvasInput::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_replaying || watched != m_canvas->viewport())
+    if (watched != m_canvas->viewport())
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        return pressed(*static_cast<QMouseEvent *>(event));
     case QEvent::MouseMove:
-        return moved(*static_cast<QMouseEvent *>(event));
-    case QEvent::MouseButtonRelease:
-        return released(*static_cast<QMouseEvent *>(event));
-    case QEvent::ContextMenu: {
-        const auto *request = static_cast<QContextMenuEvent *>(event);
-        if (!m_heldPress || request->reason() != QContextMenuEvent::Mouse)
+    case QEvent::MouseButtonRelease: {
+        const auto &mouse = *static_cast<QMouseEvent *>(event);
+        // A click handed back to Qt below: QGIS's, as it stands.
+        if (mouse.source() == Qt::MouseEventSynthesizedByApplication)
             return false;
-        m_heldContextMenu = std::make_unique<QContextMenuEvent>(request->reason(), request->pos(), request->globalPos(),
-                                                                request->modifiers());
-        return true;
+        if (event->type() == QEvent::MouseMove)
+            return moved(mouse);
+        return event->type() == QEvent::MouseButtonRelease ? released(mouse) : pressed(mouse);
     }
+    case QEvent::ContextMenu:
+        // The request Qt sends with a right press: it comes again with the click's replay.
+        return m_heldPress && static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Mouse;
     default:
         return false;
     }
@@ -98,7 +99,7 @@ bool CanvasInput::eventFilter(QObject *watched, QEvent *event)
 bool CanvasInput::pressed(const QMouseEvent &event)
 {
     // The blocking states as they were before this press.
-    const bool mayHoldBack = !blocked();
+    const bool mayHoldBack = !inBlockingState() && (!m_gesturesEnabled || m_gesturesEnabled());
     m_buttons = event.buttons();
     const bool gestureButton = event.button() == Qt::RightButton && event.type() == QEvent::MouseButtonPress;
     if (gestureButton)
@@ -107,7 +108,6 @@ bool CanvasInput::pressed(const QMouseEvent &event)
             event.pos(), gestureButton);
     if (!gestureButton || !mayHoldBack || trackers().isEmpty())
         return false;
-    dropHeldBack();
     m_heldPress = std::make_unique<QMouseEvent>(event.type(), event.localPos(), event.windowPos(), event.screenPos(),
                                                 event.button(), event.buttons(), event.modifiers(), event.source());
     m_heldPress->setTimestamp(event.timestamp());
@@ -118,47 +118,45 @@ bool CanvasInput::moved(const QMouseEvent &event)
 {
     m_buttons = event.buttons();
     deliver(CFxTracker::kMouseMove, event.pos(), false);
-    if (gestureClaimed())
-        dropHeldBack();
-    // QGIS saw no press, so it sees none of the drag either.
-    return m_heldPress || (IsGestureButtonDown() && gestureClaimed());
+    // The ring took the release (a gesture given up): QGIS saw nothing of it.
+    if (m_heldPress && !event.buttons().testFlag(Qt::RightButton))
+        m_heldPress.reset();
+    return m_heldPress != nullptr;
 }
 
 bool CanvasInput::released(const QMouseEvent &event)
 {
     m_buttons = event.buttons();
-    const bool endsRightClick = event.button() == Qt::RightButton && IsGestureButtonDown();
     if (event.button() == Qt::RightButton)
         gestureButtonReleased();
     deliver(CFxTracker::kMouseRelease, event.pos(), false);
-    if (!endsRightClick)
+    if (event.button() != Qt::RightButton || !m_heldPress)
         return false;
-    if (gestureClaimed()) {
-        dropHeldBack();
-        return true;
-    }
-    // No gesture: QGIS gets the click as it came, this release last.
-    replayHeldBack();
-    return false;
-}
-
-void CanvasInput::replayHeldBack()
-{
-    if (!m_heldPress)
-        return;
     const std::unique_ptr<QMouseEvent> press = std::move(m_heldPress);
-    const std::unique_ptr<QContextMenuEvent> contextMenu = std::move(m_heldContextMenu);
-    m_replaying = true;
-    QCoreApplication::sendEvent(m_canvas->viewport(), press.get());
-    if (contextMenu)
-        QCoreApplication::sendEvent(m_canvas->viewport(), contextMenu.get());
-    m_replaying = false;
+    if (!gestureClaimed())
+        replay(*press, event);
+    return true;
 }
 
-void CanvasInput::dropHeldBack()
+void CanvasInput::replay(const QMouseEvent &press, const QMouseEvent &release)
 {
-    m_heldPress.reset();
-    m_heldContextMenu.reset();
+    // Queued as input from the window system, behind this release: Qt sends the press, the
+    // context-menu request with it and the release from its own event loop, each where it
+    // would go natively (the release to a menu the press opened).
+    QWidget *viewport = m_canvas->viewport();
+    QWindow *window = viewport->window()->windowHandle();
+    if (!window)
+        return;
+    // A press this soon after the real one would count as its double click.
+    const auto interval = static_cast<ulong>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    const ulong time = qMax(release.timestamp(), press.timestamp() + interval);
+    for (const QMouseEvent *event : {&press, &release}) {
+        const QPoint at = event->pos();
+        QWindowSystemInterface::handleMouseEvent(window, time, viewport->mapTo(viewport->window(), at),
+                                                 viewport->mapToGlobal(at), event->buttons(), event->button(),
+                                                 event->type(), event->modifiers(),
+                                                 Qt::MouseEventSynthesizedByApplication);
+    }
 }
 
 } // namespace qgishost

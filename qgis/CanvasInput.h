@@ -1,18 +1,19 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // The map canvas's mouse input, fed to the trackers before QGIS sees it. The right button
-// is the gesture button. QGIS must get a right click that does not become a gesture
-// exactly as without the plugin, and its digitising tools finish a feature on it, so the
-// press (and the context-menu request X11 sends with it) is held back until the click
-// ends: then replayed, or dropped when the drag became a gesture.
+// is the gesture button. A gesture is QGIS's no more, press to release. A right click that
+// does not become one must reach QGIS as without the plugin, yet QGIS opens its context
+// menu on the press (and its digitising tools finish a feature on the click), so the press
+// is held back until the button is let go: then the click is handed to Qt once more, as
+// the window system's input, and every map tool and menu sees it as it would natively.
 #pragma once
 
 #include "sdk/InputPointManagerBase.h"
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
-class QContextMenuEvent;
 class QMouseEvent;
 class QgsMapCanvas;
 
@@ -23,7 +24,8 @@ class CanvasInput : public QObject, public fxsdk::InputPointManagerBase
     Q_OBJECT
 
 public:
-    CanvasInput(QgsMapCanvas *canvas, CFxView *view);
+    // gesturesEnabled: whether the user has gestures on; off, nothing is held back.
+    CanvasInput(QgsMapCanvas *canvas, CFxView *view, std::function<bool()> gesturesEnabled = {});
     ~CanvasInput() override;
 
     // A map tool digitising a feature: its right click finishes it.
@@ -44,16 +46,14 @@ private:
     bool pressed(const QMouseEvent &event);
     bool moved(const QMouseEvent &event);
     bool released(const QMouseEvent &event);
-    bool blocked() const;
-    void replayHeldBack();
-    void dropHeldBack();
+    void replay(const QMouseEvent &press, const QMouseEvent &release);
 
     QgsMapCanvas *m_canvas;
     CFxView *m_view;
+    std::function<bool()> m_gesturesEnabled;
     Qt::MouseButtons m_buttons;
+    // The right press QGIS has not seen, from the press to its release.
     std::unique_ptr<QMouseEvent> m_heldPress;
-    std::unique_ptr<QContextMenuEvent> m_heldContextMenu;
-    bool m_replaying = false;
 };
 
 } // namespace qgishost

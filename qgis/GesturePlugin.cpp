@@ -8,6 +8,7 @@
 #include "sdk/Editor.h"
 
 #include <qgisinterface.h>
+#include <qgsapplication.h>
 #include <qgsmessagebar.h>
 
 #include <QAction>
@@ -35,7 +36,8 @@ GesturePlugin::GesturePlugin(QgisInterface *iface)
 
 GesturePlugin::~GesturePlugin()
 {
-    unload();
+    // Not unload(): a virtual call here would not reach an override.
+    tearDown();
 }
 
 QString GesturePlugin::supportFolder()
@@ -68,6 +70,11 @@ void GesturePlugin::initGui()
 
 void GesturePlugin::unload()
 {
+    tearDown();
+}
+
+void GesturePlugin::tearDown()
+{
     if (!m_host)
         return;
     delete m_menuAction;
@@ -82,8 +89,9 @@ void GesturePlugin::unload()
 void GesturePlugin::installTranslator()
 {
     auto translator = std::make_unique<QTranslator>();
-    // QGIS sets the default locale to the language of its user interface.
-    if (translator->load(QLocale(), QStringLiteral("strokewheel"), QStringLiteral("_"),
+    // QGIS's interface language ("Override system locale"), not the default locale, which
+    // QGIS sets for numbers and dates.
+    if (translator->load(QLocale(QgsApplication::locale()), QStringLiteral("strokewheel"), QStringLiteral("_"),
                          QDir(supportFolder()).filePath(QStringLiteral("translations"))) &&
         QCoreApplication::installTranslator(translator.get()))
         m_translator = std::move(translator);

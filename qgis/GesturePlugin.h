@@ -40,6 +40,7 @@ public:
 
 private:
     void installTranslator();
+    void tearDown();
 
     QgisInterface *m_iface;
     std::unique_ptr<QgisHost> m_host;

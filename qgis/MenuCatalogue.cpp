@@ -3,6 +3,7 @@
 #include "qgis/MenuCatalogue.h"
 
 #include "qgis/ActionCommand.h"
+#include "qgis/RememberedActions.h"
 
 #include "sdk/ListIterator.h"
 
@@ -79,6 +80,8 @@ struct MenuCatalogue::Snapshot
     std::vector<std::unique_ptr<Menu>> menus;
     std::vector<std::unique_ptr<Item>> items;
     std::unique_ptr<MenuBarGroup> menuBar;
+    // Each top-level menu's group and tree, by the group's name.
+    QHash<QString, std::pair<Group *, Menu *>> categories;
 
     Menu *newMenu()
     {
@@ -123,6 +126,43 @@ struct MenuCatalogue::Snapshot
         }
         return menu;
     }
+
+    void addCategory(Menu *root, const QString &caption, const QMenu *source)
+    {
+        groups.push_back(std::make_unique<Group>(ActionCommand::withoutAccelerators(caption)));
+        Group *group = groups.back().get();
+        Menu *menu = source ? walk(source, group, 1) : newMenu();
+        addItem(root, caption, nullptr, menu);
+        categories.insert(group->GetName().toQString(), {group, menu});
+    }
+
+    RememberedActions::Actions present() const
+    {
+        RememberedActions::Actions actions;
+        for (const auto &group : groups) {
+            for (ActionCommand *command : group->commands) {
+                const QString id = command->GetId().toQString();
+                // An action in several menus counts under its first.
+                if (!actions.contains(id))
+                    actions.insert(id, {command->objectName(), command->GetCaption().toQString(),
+                                        group->GetName().toQString()});
+            }
+        }
+        return actions;
+    }
+
+    // Stand-ins for remembered actions that are gone, under their menus.
+    void addMissing(Menu *root, const RememberedActions::Actions &missing)
+    {
+        for (auto action = missing.cbegin(); action != missing.cend(); ++action) {
+            if (!categories.contains(action->category))
+                addCategory(root, action->category, nullptr);
+            const auto category = categories.value(action->category);
+            commands.push_back(std::make_unique<ActionCommand>(action->objectName, action.key(), action->caption));
+            category.first->commands.append(commands.back().get());
+            addItem(category.second, action->caption, commands.back().get(), nullptr);
+        }
+    }
 };
 
 namespace {
@@ -164,7 +204,10 @@ CFxUICommandIteratorPtr Group::NewCommandIterator() const
 
 }
 
-MenuCatalogue::MenuCatalogue(QWidget *mainWindow) : m_mainWindow(qobject_cast<QMainWindow *>(mainWindow)) {}
+MenuCatalogue::MenuCatalogue(QWidget *mainWindow, CFxProfile *profile)
+    : m_mainWindow(qobject_cast<QMainWindow *>(mainWindow)), m_remembered(std::make_unique<RememberedActions>(profile))
+{
+}
 
 MenuCatalogue::~MenuCatalogue() = default;
 
@@ -192,12 +235,10 @@ std::shared_ptr<const MenuCatalogue::Snapshot> MenuCatalogue::read() const
     if (!m_mainWindow)
         return snapshot;
     for (QAction *top : m_mainWindow->menuBar()->actions()) {
-        const QMenu *menu = top->menu();
-        if (!menu || !top->isVisible())
-            continue;
-        snapshot->groups.push_back(std::make_unique<Group>(ActionCommand::withoutAccelerators(top->text())));
-        snapshot->addItem(root, top->text(), nullptr, snapshot->walk(menu, snapshot->groups.back().get(), 1));
+        if (top->menu() && top->isVisible())
+            snapshot->addCategory(root, top->text(), top->menu());
     }
+    snapshot->addMissing(root, m_remembered->missing(snapshot->present()));
     return snapshot;
 }
 
@@ -215,6 +256,12 @@ CFxMenuGroupIteratorPtr MenuCatalogue::NewMenuGroupIterator() const
     std::shared_ptr<const Snapshot> snapshot = read();
     const QVector<MenuBarGroup *> groups{snapshot->menuBar.get()};
     return OdRxObjectImpl<MenuGroupIterator>::createObject(snapshot, groups);
+}
+
+QString MenuCatalogue::missingCaption(const QString &objectName) const
+{
+    read();
+    return m_remembered->captionOfMissing(objectName);
 }
 
 QAction *MenuCatalogue::action(const QString &objectName) const

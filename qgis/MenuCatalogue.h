@@ -11,15 +11,20 @@
 
 #include <memory>
 
+class CFxProfile;
 class QAction;
 class QMainWindow;
 
 namespace qgishost {
 
+class RememberedActions;
+
 class MenuCatalogue : public CFxUICustomization
 {
 public:
-    explicit MenuCatalogue(QWidget *mainWindow);
+    // profile: the module's assignments, and where the actions on regions are remembered
+    // while their menus are gone; may be null.
+    explicit MenuCatalogue(QWidget *mainWindow, CFxProfile *profile = nullptr);
     ~MenuCatalogue() override;
 
     CFxCommandGroupIteratorPtr NewCommandGroupIterator() const override;
@@ -30,6 +35,8 @@ public:
     // The id under which the module knows the action: its object name, or for the QGIS
     // counterparts of the module's factory commands the factory id.
     static QString idFor(const QString &objectName);
+    // The caption of an action on a region that is gone from the menus for now; else empty.
+    QString missingCaption(const QString &objectName) const;
 
     struct Snapshot;
 
@@ -37,6 +44,7 @@ private:
     std::shared_ptr<const Snapshot> read() const;
 
     QPointer<QMainWindow> m_mainWindow;
+    std::unique_ptr<RememberedActions> m_remembered;
 };
 
 } // namespace qgishost

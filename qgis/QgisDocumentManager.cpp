@@ -24,8 +24,8 @@ public:
 };
 }
 
-QgisDocument::QgisDocument(QgsMapCanvas *canvas)
-    : m_canvas(canvas), m_input(std::make_unique<CanvasInput>(canvas, this))
+QgisDocument::QgisDocument(QgsMapCanvas *canvas, std::function<bool()> gesturesEnabled)
+    : m_canvas(canvas), m_input(std::make_unique<CanvasInput>(canvas, this, std::move(gesturesEnabled)))
 {
 }
 
@@ -57,7 +57,10 @@ QWidget *QgisDocument::GetWidget() const
     return m_canvas->viewport();
 }
 
-QgisDocumentManager::QgisDocumentManager(QgsMapCanvas *canvas) : m_document(std::make_unique<QgisDocument>(canvas)) {}
+QgisDocumentManager::QgisDocumentManager(QgsMapCanvas *canvas, std::function<bool()> gesturesEnabled)
+    : m_document(std::make_unique<QgisDocument>(canvas, std::move(gesturesEnabled)))
+{
+}
 
 QgisDocumentManager::~QgisDocumentManager() = default;
 

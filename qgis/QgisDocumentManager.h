@@ -8,6 +8,7 @@
 
 #include <QList>
 
+#include <functional>
 #include <memory>
 
 class QgsMapCanvas;
@@ -19,7 +20,7 @@ class CanvasInput;
 class QgisDocument : public CFxDocument, public CFxView
 {
 public:
-    explicit QgisDocument(QgsMapCanvas *canvas);
+    QgisDocument(QgsMapCanvas *canvas, std::function<bool()> gesturesEnabled);
     ~QgisDocument() override;
 
     CFxString GetTitle() const override;
@@ -36,7 +37,8 @@ private:
 class QgisDocumentManager : public CFxDocumentManager
 {
 public:
-    explicit QgisDocumentManager(QgsMapCanvas *canvas);
+    // gesturesEnabled: whether the user has gestures on.
+    QgisDocumentManager(QgsMapCanvas *canvas, std::function<bool()> gesturesEnabled);
     ~QgisDocumentManager() override;
 
     void AddReactor(CFxDocumentManagerReactor *reactor) override;

@@ -30,19 +30,25 @@ QgisHost::QgisHost(QgisInterface *iface)
       m_gate(std::make_unique<fxsdk::QtGate>()),
       m_application(std::make_unique<QgisApplication>()),
       m_mainFrame(std::make_unique<QgisMainFrame>(iface)),
-      m_catalogue(std::make_unique<MenuCatalogue>(iface->mainWindow())),
-      m_settings(std::make_unique<QgisSettingsProfile>([iface](const QString &text) {
-          iface->messageBar()->pushWarning(QCoreApplication::translate("qgishost", "Mouse Gestures"), text);
-      })),
-      m_documents(std::make_unique<QgisDocumentManager>(iface->mapCanvas())),
+      m_settings(std::make_unique<QgisSettingsProfile>(
+          [this](const QString &text) { tell(text, Qgis::MessageLevel::Warning); })),
+      m_catalogue(std::make_unique<MenuCatalogue>(iface->mainWindow(), m_settings.get())),
+      m_documents(std::make_unique<QgisDocumentManager>(
+          iface->mapCanvas(), [settings = m_settings.get()] { return settings->gesturesEnabled(); })),
       m_processor(std::make_unique<ActionCommandProcessor>(
           *m_catalogue, *m_commandStack, iface->mapCanvas(), m_documents->active(),
-          [frame = m_mainFrame.get()](const QString &text) { frame->showMessage(text); })),
+          [this](const QString &text) { tell(text, Qgis::MessageLevel::Info); })),
       m_services(std::make_unique<QgisServices>(*this))
 {
 }
 
 QgisHost::~QgisHost() = default;
+
+void QgisHost::tell(const QString &text, Qgis::MessageLevel level) const
+{
+    // The message bar, not the status bar: it holds a sentence long enough to be read whole.
+    m_iface->messageBar()->pushMessage(QCoreApplication::translate("qgishost", "Mouse Gestures"), text, level);
+}
 
 CFxSystemServices *QgisHost::systemServices()
 {

@@ -4,6 +4,8 @@
 
 #include "sdk/HostBackend.h"
 
+#include <qgis.h>
+
 #include <memory>
 
 class QgisInterface;
@@ -45,6 +47,8 @@ public:
     ActionCommandProcessor &processor() const { return *m_processor; }
     QgisApplication &application() const { return *m_application; }
     QgisSettingsProfile &settings() const { return *m_settings; }
+    // Feedback the user is to read, titled with the plugin's name.
+    void tell(const QString &text, Qgis::MessageLevel level) const;
 
 private:
     QgisInterface *m_iface;
@@ -53,8 +57,8 @@ private:
     std::unique_ptr<fxsdk::QtGate> m_gate;
     std::unique_ptr<QgisApplication> m_application;
     std::unique_ptr<QgisMainFrame> m_mainFrame;
-    std::unique_ptr<MenuCatalogue> m_catalogue;
     std::unique_ptr<QgisSettingsProfile> m_settings;
+    std::unique_ptr<MenuCatalogue> m_catalogue;
     std::unique_ptr<QgisDocumentManager> m_documents;
     std::unique_ptr<ActionCommandProcessor> m_processor;
     std::unique_ptr<QgisServices> m_services;

@@ -32,10 +32,4 @@ void QgisMainFrame::SetStatusText(const CFxString &text, bool)
         bar->showMessage(text.toQString());
 }
 
-void QgisMainFrame::showMessage(const QString &text)
-{
-    if (QgsStatusBar *bar = m_iface->statusBarIface())
-        bar->showMessage(text, 5000);
-}
-
 } // namespace qgishost

@@ -18,7 +18,6 @@ public:
     void SetStatusText(const CFxString &text, bool immediate) override;
 
     // A message that stays a few seconds, for what the host itself reports.
-    void showMessage(const QString &text);
 
 private:
     QgisInterface *m_iface;

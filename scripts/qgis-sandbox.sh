@@ -2,18 +2,20 @@
 # Strokewheel - starts QGIS with the gesture plugin on the bundled sample project, in a
 # throw-away profile that has the plugin enabled and QGIS's start-up chatter switched off.
 set -euo pipefail
-usage="usage: scripts/qgis-sandbox.sh [--keep] [--profile DIR] [--work DIR] [BUILD_DIR] [-- QGIS ARGUMENTS]
+usage="usage: scripts/qgis-sandbox.sh [--keep] [--profile DIR] [--work DIR] [--settings FILE] [BUILD_DIR] [-- QGIS ARGUMENTS]
   BUILD_DIR      build folder holding qgis-plugin/ (default build)
   --keep         keep the temporary folder (profile and sample copy) and print where it is
   --profile DIR  use the QGIS profiles folder DIR, set up when new; never deleted
-  --work DIR     copy the sample into DIR (and keep the profile there without --profile); never deleted"
+  --work DIR     copy the sample into DIR (and keep the profile there without --profile); never deleted
+  --settings FILE  INI lines added to a new profile's settings (a language, the plugin's)"
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build=build keep=0 profiles="" work="" cleanup=0
+build=build keep=0 profiles="" work="" settings="" cleanup=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --keep) keep=1 ;;
         --profile) profiles=${2:?$usage}; shift ;;
         --work) work=${2:?$usage}; shift ;;
+        --settings) settings=${2:?$usage}; shift ;;
         --help|-h) echo "$usage"; exit 0 ;;
         --) shift; break ;;
         -*) echo "$usage" >&2; exit 2 ;;
@@ -74,6 +76,7 @@ askToSaveProjectChanges=false
 checkVersion=false
 allowVersionCheck=false
 EOF
+    [ -z "$settings" ] || cat "$settings" >>"$ini"
 fi
 
 # Under a temporary folder QGIS takes the sample's layers for scratch layers; its temporary

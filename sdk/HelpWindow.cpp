@@ -3,7 +3,7 @@
 #include "sdk/HelpWindow.h"
 
 #include <QFile>
-#include <QLocale>
+#include <QCoreApplication>
 
 namespace fxsdk {
 
@@ -14,11 +14,12 @@ const char *pageName(int topic)
     return topic == HelpWindow::kGesturesTopic ? "gestures" : nullptr;
 }
 
-// The page in the language of the user's locale, else in English.
+// The page in the language of the texts around it, else in English. The host's translation
+// names that language: its locale may be set for numbers and dates only.
 QString pagePath(const QString &folder, const char *name)
 {
     const QString base = folder + QStringLiteral("/%1_%2.html").arg(QLatin1String(name));
-    const QString localised = base.arg(QLocale().name().section(QLatin1Char('_'), 0, 0));
+    const QString localised = base.arg(QCoreApplication::translate("fxsdk::HelpWindow", "en", "language code of the help pages"));
     return QFile::exists(localised) ? localised : base.arg(QStringLiteral("en"));
 }
 

@@ -63,6 +63,12 @@ QList<CFxTracker *> InputPointManagerBase::trackers() const
     return m_trackers;
 }
 
+bool InputPointManagerBase::inBlockingState() const
+{
+    return IsCommandInProgress() || IsInModalState() || IsGripEditing() || IsWindowSelecting() || IsPanning()
+        || IsTransparentCommandActive() || IsDragging();
+}
+
 void InputPointManagerBase::gestureButtonPressed()
 {
     m_gestureButtonDown = true;

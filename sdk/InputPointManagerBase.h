@@ -31,6 +31,8 @@ public:
     void ReleaseGestureButton() override;
 
     QList<CFxTracker *> trackers() const;
+    // Any of the seven blocking states, asked in the order the trackers ask them.
+    bool inBlockingState() const;
 
 protected:
     // A press of the gesture button starts a possible gesture; its release ends it.

@@ -129,6 +129,14 @@
     </message>
 </context>
 <context>
+    <name>fxsdk::HelpWindow</name>
+    <message>
+        <source>en</source>
+        <comment>language code of the help pages</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>qgishost</name>
     <message>
         <source>%1 failed: %2</source>
@@ -159,8 +167,8 @@
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>Mouse gestures: the settings cannot be saved; changes last until QGIS closes.</source>
-        <translation>Mausgesten: Die Einstellungen können nicht gespeichert werden; Änderungen gelten nur, bis QGIS beendet wird.</translation>
+        <source>The settings cannot be saved; changes last until QGIS closes.</source>
+        <translation>Die Einstellungen können nicht gespeichert werden; Änderungen gelten nur, bis QGIS beendet wird.</translation>
     </message>
 </context>
 </TS>

@@ -211,6 +211,8 @@ void K2DonutDialogManager::radioButtonStateChanged(bool checked)
 
     if (auto *proxy = qobject_cast<K2CommandRZSortFilterProxyModel *>(m_ui->command_tableView->model()))
         proxy->invalidateFilter();
+    // Rows that stay shown change their Select arrows without a change of data the view hears of.
+    m_ui->command_tableView->viewport()->update();
 }
 
 void K2DonutDialogManager::applyFilter(const QString &text)

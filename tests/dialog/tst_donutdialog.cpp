@@ -17,7 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QScreen>
 #include <QTextBrowser>
+#include <QWindow>
 #include <QtTest>
 
 using Settings = QMap<QString, QString>;
@@ -235,6 +237,8 @@ void tst_DonutDialog::enableBoxSwitchesWorkingControls()
 void tst_DonutDialog::switchingSchemesRebuildsRegionList()
 {
     DialogUnderTest test;
+    test.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&test.dialog));
     test.view->edit(test.shownIndex("ID_TRIM", 3));
     QComboBox *combo = test.openEditor();
     QVERIFY(combo);
@@ -269,6 +273,18 @@ void tst_DonutDialog::switchingSchemesRebuildsRegionList()
     QCOMPARE(test.proxy->rowCount(), 8);
     QCOMPARE(test.shownIndex("ID_LINE", 3).data(Qt::EditRole).toInt(), 7);
     QVERIFY(test.widget("reset_pushButton")->isEnabled());   // not touched by the switch back
+
+    // On screen at once: the rows that stay shown are painted again with the scheme's arrows.
+    test.child<QCheckBox>("filter_checkBox")->setChecked(false);
+    QCoreApplication::processEvents();
+    const QRect line = test.view->visualRect(test.shownIndex("ID_LINE", 3));
+    const QImage before = test.view->viewport()->grab(line).toImage();
+    test.child<QRadioButton>("four_radioButton")->setChecked(true);
+    QCoreApplication::processEvents();
+    const QImage shown = test.dialog.windowHandle()->screen()->grabWindow(test.dialog.winId()).toImage().copy(
+        QRect(test.view->viewport()->mapTo(&test.dialog, line.topLeft()), line.size()));
+    QVERIFY(shown != before);
+    QCOMPARE(shown, test.view->viewport()->grab(line).toImage());
 }
 
 void tst_DonutDialog::reset_data()

@@ -31,15 +31,67 @@ cancel_inside)
     windows_closed || fail "a window stayed open after the release: $(new_windows)"
     expect_extent "zoomed-in" "$zoomed"
     ;;
-right_click)
-    start_qgis
+right_click_in_pan)
+    # QGIS goes back from Pan Map to the tool before it on a right release of its own.
+    SW_TOOLS="mActionAddFeature mActionPan" start_observed
     remember_windows
-    say "short right click on the canvas: QGIS's context menu opens at the pointer"
+    say "Add Feature, Pan Map, a short right click: the context menu opens at the pointer"
     xdotool mousemove $canvas_x $canvas_y click 3
     wait_for 5 window_opened || fail "no context menu opened on a right click"
     new_windows | grep -q "+$canvas_x+$canvas_y\$" || fail "the new window is not at the pointer: $(new_windows)"
     xdotool key Escape
     wait_for 5 windows_closed || fail "Escape did not close the menu: $(new_windows)"
+    sleep 0.5
+    expect_tool mActionPan
+    ;;
+gesture_keeps_map_tool)
+    SW_TOOLS="mActionAddFeature mActionPan" start_observed
+    remember_windows
+    say "Add Feature, Pan Map, a gesture: Pan Map stays, no menu opens"
+    right_drag 0 -120
+    release
+    expect_tool mActionPan
+    windows_closed || fail "a window opened on the gesture: $(new_windows)"
+    ;;
+gestures_off)
+    printf '[Strokewheel]\nEnableMouseGesture=0\n' >"$work/settings.ini"
+    SW_TOOLS="mActionAddFeature mActionPan" start_observed --settings "$work/settings.ini"
+    remember_windows
+    say "gestures switched off: the context menu opens on the press, as without the plugin"
+    xdotool mousemove $canvas_x $canvas_y mousedown 3
+    wait_for 5 window_opened || fail "no context menu while the right button is held"
+    xdotool mouseup 3 key Escape
+    wait_for 5 windows_closed || fail "Escape did not close the menu: $(new_windows)"
+    expect_tool mActionPan
+    ;;
+german)
+    printf '[locale]\noverrideFlag=true\nuserLocale=de\nglobalLocale=en_US\n' >"$work/settings.ini"
+    start_observed --settings "$work/settings.ini"
+    [ "$(observed menu-entry)" = "Mausgesten..." ] || fail "the Plugins menu entry is '$(observed menu-entry)'"
+    dialog_title=Mausgesten plugins_key=alt+w
+    open_dialog
+    [ -z "${4:-}" ] || { start_grabber; grab_screen "$4/qgis-german-dialog.png"; }
+    xdotool windowfocus "$(dialog_window)" key Escape
+    wait_for 5 has_no_dialog || fail "Escape did not close the dialog"
+    ;;
+plugin_off_keeps_region)
+    # Offline Editing's "Synchronize" on the up region, the plugin loaded at first.
+    printf '[Plugins]\nlibofflineeditingplugin=true\n[Strokewheel]\n81=mActionSynchronize\n' >"$work/settings.ini"
+    start_observed --profile "$work/profiles" --settings "$work/settings.ini"
+    say "a ring shown with the plugin on, then QGIS without it"
+    right_drag 0 -30
+    release
+    stop_qgis
+    ini=$work/profiles/profiles/default/QGIS/QGIS3.ini
+    sed -i 's/^libofflineeditingplugin=true/libofflineeditingplugin=false/' "$ini"
+    start_observed --profile "$work/profiles"
+    say "right-drag up: the region still holds Synchronize, which says it cannot run"
+    right_drag 0 -120
+    release
+    wait_for 5 grep -qx "Mouse Gestures: Synchronize is not available now." "$observed/messages" \
+        || fail "the message bar said: $(observed messages)"
+    stop_qgis
+    grep -qx '81=mActionSynchronize' "$ini" || fail "the region lost Synchronize: $(cat "$ini")"
     ;;
 assignment_survives_restart)
     start_qgis --profile "$work/profiles"

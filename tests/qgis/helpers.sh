@@ -62,7 +62,7 @@ windows_closed() { [ -z "$(new_windows)" ]; }
 # start_qgis [SANDBOX OPTIONS]: QGIS on a fresh copy of the sample, its main window filling
 # the screen once the project is loaded (its name is in the title then).
 start_qgis() {
-    "$SOURCE/scripts/qgis-sandbox.sh" --work "$work/run" "$@" "$BUILD" >"$work/qgis.log" 2>&1 &
+    "$SOURCE/scripts/qgis-sandbox.sh" --work "$work/run" "$BUILD" "$@" >"$work/qgis.log" 2>&1 &
     qgis_pid=$!
     wait_for 60 has_main_window || fail "QGIS showed no window titled 'sample — QGIS' within 60 s"
     local window; window=$(main_window)
@@ -71,6 +71,18 @@ start_qgis() {
     sleep 1 # the canvas renders the resized view
     say "QGIS is up on display $DISPLAY"
 }
+# start_observed [SANDBOX OPTIONS]: start_qgis with tests/qgis/observer.py run by QGIS, which
+# writes the active map tool, the message bar's texts and the plugin's menu entry under
+# $observed; SW_TOOLS chooses map tools first.
+observed=$work/observed
+start_observed() {
+    rm -rf "$observed" && mkdir -p "$observed"
+    SW_OBSERVE=$observed start_qgis "$@" -- --code "$SOURCE/tests/qgis/observer.py"
+    wait_for 20 test -f "$observed/ready" || fail "QGIS did not run tests/qgis/observer.py"
+}
+observed() { cat "$observed/$1" 2>/dev/null; }
+# expect_tool ACTION: the active map tool is the one of ACTION.
+expect_tool() { [ "$(observed tool)" = "$1" ] || fail "the active map tool is $(observed tool), expected $1"; }
 # key KEYS...: keys to QGIS's main window.
 key() { xdotool windowfocus "$(main_window)" key "$@"; }
 # stop_qgis: quits through the menu shortcut, as a user does, and waits for the process.
@@ -146,13 +158,15 @@ same_extent() {
         exit !(($1-$5)^2 < t^2 && ($3-$7)^2 < t^2 && ($2-$6)^2 < u^2 && ($4-$8)^2 < u^2)}'
 }
 
-dialog_window() { xdotool search --onlyvisible --name '^Mouse Gestures$' 2>/dev/null | head -1; }
+# The dialog's title and the Plugins menu's key, in QGIS's language.
+dialog_title="Mouse Gestures" plugins_key=alt+p
+dialog_window() { xdotool search --onlyvisible --name "^$dialog_title\$" 2>/dev/null | head -1; }
 has_dialog() { [ -n "$(dialog_window)" ]; }
 has_no_dialog() { [ -z "$(dialog_window)" ]; }
-# open_dialog: Plugins menu (Alt+P), up to its last entry, Mouse Gestures..., Return.
+# open_dialog: Plugins menu, up to its last entry, Mouse Gestures..., Return.
 open_dialog() {
-    key alt+p Up Return
-    wait_for 10 has_dialog || fail "Plugins > Mouse Gestures... opened no dialog titled 'Mouse Gestures'"
+    key $plugins_key Up Return
+    wait_for 10 has_dialog || fail "Plugins > Mouse Gestures... opened no dialog titled '$dialog_title'"
 }
 # assign_region SEARCH_TEXT DOWN_PRESSES: types the search text, opens the region editor of
 # the first row found and moves down its list (None, then the regions from 1), then OK. The
