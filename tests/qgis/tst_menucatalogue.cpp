@@ -2,6 +2,9 @@
 // QGIS's menus as the host's catalogue, read from a plain main window with menus.
 #include "qgis/MenuCatalogue.h"
 
+#include "host/CFxProfileManager.h"
+#include "host/CFxString.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -35,6 +38,34 @@ QStringList commandGroups(const MenuCatalogue &catalogue)
     return groups;
 }
 
+// Settings as "section/key" -> text.
+class MemoryProfile : public CFxProfile
+{
+public:
+    QHash<QString, QString> values;
+
+    OdString GetName() const override { return OdString(); }
+    bool IsValueExist(const OdString &section, const OdString &key) const override { return values.contains(name(section, key)); }
+    OdResBufPtr GetValue(const OdString &section, const OdString &key, int) const override
+    {
+        if (!IsValueExist(section, key))
+            return OdResBufPtr();
+        OdResBufPtr value = OdResBuf::newRb();
+        value->setString(CFxString(values.value(name(section, key))).toOdString());
+        return value;
+    }
+    void SetValue(const OdString &section, const OdString &key, const OdResBuf *value) override
+    {
+        values.insert(name(section, key), CFxString(value->getString()).toQString());
+    }
+
+private:
+    static QString name(const OdString &section, const OdString &key)
+    {
+        return CFxString(section).toQString() + QLatin1Char('/') + CFxString(key).toQString();
+    }
+};
+
 // The menu tree as "caption[=id]{sub items}".
 QString tree(const CFxMenu *menu)
 {
@@ -63,6 +94,7 @@ private slots:
     void menuTreeNamesTheCategories();
     void iteratorOutlivesTheMenus();
     void actionNamedByMacroWord();
+    void assignedActionOutlivesItsMenu();
 
 private:
     std::unique_ptr<QMainWindow> m_window;
@@ -143,6 +175,34 @@ void tst_MenuCatalogue::actionNamedByMacroWord()
     QVERIFY(!catalogue.action(QStringLiteral("mActionHidden")));
     QVERIFY(!catalogue.action(QStringLiteral("mactionzoomfullextent")));
     QVERIFY(!catalogue.action(QString()));
+}
+
+void tst_MenuCatalogue::assignedActionOutlivesItsMenu()
+{
+    MemoryProfile profile;
+    profile.values.insert(QStringLiteral("Strokewheel/81"), QStringLiteral("ID_ZOOM_BOUNDS"));
+    profile.values.insert(QStringLiteral("Strokewheel/44"), QStringLiteral("mActionNewFromTemplate"));
+    const MenuCatalogue catalogue(m_window.get(), &profile);
+    commandGroups(catalogue); // seen in their menus
+    // Their plugins switched off: an action gone, and a whole menu with the actions it owns.
+    delete m_window->findChild<QAction *>(QStringLiteral("mActionZoomFullExtent"));
+    delete m_window->menuBar()->actions().first()->menu();
+    const QStringList expected{
+        QStringLiteral("View: ID_ZOOM_BOUNDS ^C^CmActionZoomFullExtent Zoom Full "),
+        QStringLiteral("Project: mActionNewFromTemplate ^C^CmActionNewFromTemplate Save & Close "),
+    };
+    QCOMPARE(commandGroups(catalogue), expected);
+    QVERIFY(!catalogue.action(QStringLiteral("mActionZoomFullExtent")));
+    QCOMPARE(catalogue.missingCaption(QStringLiteral("mActionZoomFullExtent")), QStringLiteral("Zoom Full"));
+    QVERIFY(catalogue.missingCaption(QStringLiteral("mActionNewFromTemplat")).isEmpty());
+    // Remembered across sessions: a new catalogue on the same profile offers them too.
+    QCOMPARE(commandGroups(MenuCatalogue(m_window.get(), &profile)), expected);
+
+    // Something else on the region: forgotten.
+    profile.values.insert(QStringLiteral("Strokewheel/81"), QStringLiteral("ID_OPEN"));
+    QCOMPARE(commandGroups(catalogue),
+             (QStringList{QStringLiteral("View: "), expected.at(1)}));
+    QVERIFY(catalogue.missingCaption(QStringLiteral("mActionZoomFullExtent")).isEmpty());
 }
 
 QTEST_MAIN(tst_MenuCatalogue)

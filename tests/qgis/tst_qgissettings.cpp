@@ -74,6 +74,10 @@ void tst_QgisSettings::writesOnlyItsOwnKeys()
     QSettings(iniFile(), QSettings::IniFormat).setValue(QStringLiteral("qgis/style"), QStringLiteral("Fusion"));
     set(*m_profile, QStringLiteral("81"), QStringLiteral("ID_SAVE"));
     set(*m_profile, QStringLiteral("EnableMouseGesture"), QStringLiteral("0"));
+    // Both at the end of this event-loop turn, in one write; meanwhile read back as set.
+    QCOMPARE(QSettings(iniFile(), QSettings::IniFormat).allKeys(), QStringList{QStringLiteral("qgis/style")});
+    QVERIFY(!m_profile->gesturesEnabled());
+    QCoreApplication::processEvents();
     QSettings file(iniFile(), QSettings::IniFormat);
     QCOMPARE(file.allKeys(), (QStringList{QStringLiteral("Strokewheel/81"), QStringLiteral("Strokewheel/EnableMouseGesture"),
                                           QStringLiteral("qgis/style")}));
@@ -86,6 +90,7 @@ void tst_QgisSettings::writesOnlyItsOwnKeys()
 void tst_QgisSettings::readingWritesNothing()
 {
     QVERIFY(!m_profile->IsValueExist(kSection, od(QStringLiteral("81"))));
+    QVERIFY(m_profile->gesturesEnabled());
     QVERIFY(!m_profile->GetValue(kSection, od(QStringLiteral("81")), 0));
     m_profile->SetValue(kSection, od(QStringLiteral("81")), nullptr);
     QVERIFY(!QFile::exists(iniFile()));
@@ -95,6 +100,7 @@ void tst_QgisSettings::keyStaysOneEntry()
 {
     // A separator would open a group of QGIS's own ("Strokewheel/a/b" under "a").
     set(*m_profile, QStringLiteral("a/b\\c"), QStringLiteral("x"));
+    m_profile->flush();
     QCOMPARE(QSettings(iniFile(), QSettings::IniFormat).allKeys(), QStringList{QStringLiteral("Strokewheel/a_b_c")});
     QVERIFY(m_profile->IsValueExist(kSection, od(QStringLiteral("a/b\\c"))));
 }
@@ -104,7 +110,9 @@ void tst_QgisSettings::unsavableSettingsAreReportedOnce()
     // The settings file's place is taken by a folder: nothing can be saved there.
     QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("QGIS/QGIS3.ini")));
     set(*m_profile, QStringLiteral("81"), QStringLiteral("ID_SAVE"));
+    QCoreApplication::processEvents();
     set(*m_profile, QStringLiteral("82"), QStringLiteral("ID_OPEN"));
+    QCoreApplication::processEvents();
     QCOMPARE(m_reports.size(), 1);
     QVERIFY2(m_reports.first().contains(QStringLiteral("cannot be saved")), qPrintable(m_reports.first()));
     // Still there for this session.
