@@ -274,11 +274,14 @@ void tst_DonutDialog::switchingSchemesRebuildsRegionList()
     QCOMPARE(test.shownIndex("ID_LINE", 3).data(Qt::EditRole).toInt(), 7);
     QVERIFY(test.widget("reset_pushButton")->isEnabled());   // not touched by the switch back
 
-    // On screen at once: the rows that stay shown are painted again with the scheme's arrows.
+    // On screen at once: the rows that stay shown are painted again with the scheme's arrows
+    // (Offset has none of the four).
     test.child<QCheckBox>("filter_checkBox")->setChecked(false);
+    test.view->scrollTo(test.shownIndex("ID_OFFSET", 3));
     QCoreApplication::processEvents();
-    const QRect line = test.view->visualRect(test.shownIndex("ID_LINE", 3));
+    const QRect line = test.view->visualRect(test.shownIndex("ID_OFFSET", 3));
     const QImage before = test.view->viewport()->grab(line).toImage();
+    QVERIFY(!before.isNull());
     test.child<QRadioButton>("four_radioButton")->setChecked(true);
     QCoreApplication::processEvents();
     const QImage shown = test.dialog.windowHandle()->screen()->grabWindow(test.dialog.winId()).toImage().copy(
