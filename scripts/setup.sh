@@ -18,6 +18,7 @@ packages=(
     ccache                                             # cheap rebuilds in fresh build folders
     qttranslations5-l10n                               # Qt's own texts (dialog buttons) for --lang
     dpkg-dev                                           # dpkg-shlibdeps: the package's dependencies
+    libxtst-dev                                        # XTest: the ring-latency benchmark moves the pointer
 )
 if [ "${WITH_QGIS:-0}" = 1 ]; then
     packages+=(
