@@ -142,8 +142,9 @@ class HostProcess
 public:
     explicit HostProcess(const Host &host)
     {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The hosts' chatter would bury the figures.
         m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(host.program, host.arguments);
     }
     ~HostProcess()
@@ -197,7 +198,7 @@ int main(int argc, char *argv[])
                        QStringLiteral("^Strokewheel Host$"), QPoint(640, 560), 500}};
     if (QFile::exists(build + QStringLiteral("/qgis-plugin/libstrokewheelplugin.so")))
         hosts << Host{QStringLiteral("qgis"), source + QStringLiteral("/scripts/qgis-sandbox.sh"), {build},
-                      QStringLiteral("^sample — QGIS$"), QPoint(800, 560), 2000};
+                      QStringLiteral("^sample — QGIS$"), QPoint(800, 560), 3000};
     const QStringList chosen = application.arguments().mid(1);
 
     // A private X server: -displayfd writes the display it chose.

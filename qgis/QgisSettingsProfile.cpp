@@ -33,7 +33,7 @@ QString entry(const OdString &section, const OdString &key)
 }
 
 QgisSettingsProfile::QgisSettingsProfile(std::function<void(const QString &)> reportFailure)
-    : m_reportFailure(std::move(reportFailure))
+    : m_settings(std::make_unique<QgsSettings>()), m_reportFailure(std::move(reportFailure))
 {
 }
 
@@ -60,10 +60,9 @@ bool QgisSettingsProfile::stored(const QString &name, QString *text) const
         *text = unsaved.value();
         return true;
     }
-    const QgsSettings settings;
-    if (!settings.contains(name))
+    if (!m_settings->contains(name))
         return false;
-    *text = settings.value(name).toString();
+    *text = m_settings->value(name).toString();
     return true;
 }
 
@@ -119,7 +118,7 @@ void QgisSettingsProfile::flush()
         return;
     // QgsSettings reports no write errors; the profile's own file, through QSettings, does.
     // Both share Qt's one copy of that file.
-    QSettings settings(QgsSettings().fileName(), QSettings::IniFormat);
+    QSettings settings(m_settings->fileName(), QSettings::IniFormat);
     for (auto value = m_unsaved.constBegin(); value != m_unsaved.constEnd(); ++value)
         settings.setValue(value.key(), value.value());
     settings.sync();

@@ -11,6 +11,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class QgsSettings;
 
 namespace qgishost {
 
@@ -41,6 +44,9 @@ public:
 private:
     bool stored(const QString &entry, QString *text) const;
 
+    // One for all reads: a showing reads some 30 values, and each new QgsSettings opens
+    // the files again.
+    std::unique_ptr<QgsSettings> m_settings;
     std::function<void(const QString &)> m_reportFailure;
     bool m_failureReported = false;
     // Entry -> value not in the file yet: waiting for the end of this turn, or unsavable.

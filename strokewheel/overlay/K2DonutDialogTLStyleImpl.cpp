@@ -88,6 +88,14 @@ void K2DonutDialogTLStyleImpl::preloadPictures()
             resourcePixmap(K2DonutLayout::highlightImage(count, index, dark));
     }
     QFontMetrics(K2DonutLayout::labelFont()).height();
+    // The first showing's shape, when there is no compositor.
+    if (QX11Info::isPlatformX11() && !QX11Info::isCompositingManagerRunning())
+        pictureOutline(K2DonutLayout::ringImage(dark));
+    // The first translucent window costs the window system a visual and a colour map: paid
+    // here, not by the first ring's grab.
+    QWidget probe(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    probe.setAttribute(Qt::WA_TranslucentBackground);
+    probe.winId();
 }
 
 K2DonutDialogTLStyleImpl::K2DonutDialogTLStyleImpl(QWidget *parent, Qt::WindowFlags flags)

@@ -52,6 +52,7 @@ gesture_keeps_map_tool)
     release
     expect_tool mActionPan
     windows_closed || fail "a window opened on the gesture: $(new_windows)"
+    [ -z "${4:-}" ] || { start_grabber; grab_screen "$4/qgis-pan-after-gesture.png"; }
     ;;
 gestures_off)
     printf '[Strokewheel]\nEnableMouseGesture=0\n' >"$work/settings.ini"
