@@ -144,10 +144,11 @@ void tst_DonutInput::startGesture(const QPoint &offset)
 
 void tst_DonutInput::moveTo(const QPoint &offset)
 {
-    QCursor::setPos(m_viewWidget->mapToGlobal(m_press + offset));
-    const QPoint misleading = m_viewWidget->mapToGlobal(m_press);
-    QMouseEvent move(QEvent::MouseMove, m_overlay->mapFromGlobal(misleading), misleading, Qt::NoButton,
-                     Qt::RightButton, Qt::NoModifier);
+    // Only the global position counts: the window one is of whichever window Qt routed the
+    // grab through, and the cursor may be far ahead when input queues up.
+    const QPoint global = m_viewWidget->mapToGlobal(m_press + offset);
+    QCursor::setPos(m_viewWidget->mapToGlobal(m_press));
+    QMouseEvent move(QEvent::MouseMove, QPointF(-1000, -1000), global, Qt::NoButton, Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(m_overlay, &move);
 }
 
