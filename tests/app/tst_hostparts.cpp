@@ -4,6 +4,7 @@
 #include "app/HostApplication.h"
 #include "app/HostOptions.h"
 #include "app/HostWindow.h"
+#include "app/Theme.h"
 #include "app/ZoomCommand.h"
 #include "sdk/HelpWindow.h"
 #include "standin/StandIn.h"
@@ -12,6 +13,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleFactory>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ZoomCommand::Request::Kind)
@@ -32,6 +35,7 @@ private slots:
     void badCommandLines();
     void helpGivesTheDefaults();
     void menusOfferWhatRuns();
+    void darkThemeShowsIndicators();
 
     void recallWalksBackAndForth();
     void recallSkipsEmptyAndRepeated();
@@ -173,6 +177,28 @@ void tst_HostParts::menusOfferWhatRuns()
     QCOMPARE(exit->shortcut(), QKeySequence(QKeySequence::Quit));
     exit->trigger();
     QVERIFY(!main->isVisible());
+}
+
+// An unchecked radio button's circle stands out from the dark window around it.
+void tst_HostParts::darkThemeShowsIndicators()
+{
+    standin::reset();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Theme::apply(true);
+    QWidget host;
+    host.setAutoFillBackground(true);
+    auto *radio = new QRadioButton(QStringLiteral("4 Gestures"), &host);
+    radio->resize(radio->sizeHint());
+    host.resize(radio->size());
+    const QImage picture = host.grab().toImage();
+    const int window = qGray(Theme::palette(true).color(QPalette::Window).rgb());
+    int contrast = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < 10; ++x) // the left half of the circle, clear of the text
+            contrast = qMax(contrast, qAbs(qGray(picture.pixel(x, y)) - window));
+    }
+    Theme::apply(false);
+    QVERIFY2(contrast >= 60, qPrintable(QString::number(contrast)));
 }
 
 void tst_HostParts::recallWalksBackAndForth()
