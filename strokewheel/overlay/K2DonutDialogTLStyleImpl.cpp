@@ -300,20 +300,21 @@ void K2DonutDialogTLStyleImpl::finishAndNotifyView(bool accepted, const QPoint &
     hideDonut(accepted);
     // The tracker collects the outcome on the view's next mouse event: this one, now, so
     // that a chosen command runs before whatever input is queued behind it.
-    QWidget *viewWidget = m_view->GetWidget();
-    QMouseEvent move(QEvent::MouseMove, QPointF(viewWidget->mapFromGlobal(globalPos)), QPointF(globalPos),
-                     Qt::NoButton, buttons, modifiers);
-    QCoreApplication::sendEvent(viewWidget, &move);
+    sendToView(QEvent::MouseMove, globalPos, Qt::NoButton, buttons, modifiers);
 }
 
 void K2DonutDialogTLStyleImpl::forwardToView(const QMouseEvent &event)
 {
-    if (!m_view)
-        return;
+    if (m_view)
+        sendToView(event.type(), event.globalPos(), event.button(), event.buttons(), event.modifiers());
+}
+
+void K2DonutDialogTLStyleImpl::sendToView(QEvent::Type type, const QPoint &globalPos, Qt::MouseButton button,
+                                          Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
     QWidget *viewWidget = m_view->GetWidget();
-    QMouseEvent forwarded(event.type(), QPointF(viewWidget->mapFromGlobal(event.globalPos())), event.screenPos(),
-                          event.button(), event.buttons(), event.modifiers());
-    QCoreApplication::sendEvent(viewWidget, &forwarded);
+    QMouseEvent event(type, QPointF(viewWidget->mapFromGlobal(globalPos)), QPointF(globalPos), button, buttons, modifiers);
+    QCoreApplication::sendEvent(viewWidget, &event);
 }
 
 void K2DonutDialogTLStyleImpl::updateShape()

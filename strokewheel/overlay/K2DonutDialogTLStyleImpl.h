@@ -6,6 +6,7 @@
 #include "overlay/K2DonutDialog.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QPixmap>
 #include <QPoint>
 
@@ -91,6 +92,8 @@ private:
     // Input the X server sent to the ring's window while it held the pointer, read after it
     // hid: it belongs to the view, in the order it came.
     void forwardToView(const QMouseEvent &event);
+    void sendToView(QEvent::Type type, const QPoint &globalPos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                    Qt::KeyboardModifiers modifiers);
     // Cuts the window to the visible picture where no compositor blends it.
     void updateShape();
     void centreCoordinates(QPainter &painter) const;
