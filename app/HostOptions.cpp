@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QStandardPaths>
 
 bool HostOptions::displayAvailable(const QProcessEnvironment &environment)
@@ -56,7 +57,10 @@ HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvir
                                         QStringLiteral(" for the demo, the current folder otherwise."),
                                     QStringLiteral("DIR"));
     const QCommandLineOption lang(QStringLiteral("lang"),
-                                  QStringLiteral("Language of the module's texts, e.g. de."), QStringLiteral("CODE"));
+                                  QStringLiteral("Language of the module's texts, e.g. de; languages without a "
+                                                 "translation show the English texts.") +
+                                      defaultIs.arg(QLocale::system().name()) + QStringLiteral(", the system's."),
+                                  QStringLiteral("CODE"));
     const QCommandLineOption catalogue(QStringLiteral("catalogue"),
                                        QStringLiteral("A catalogue file instead of the bundled one (%1).")
                                            .arg(QDir::toNativeSeparators(standin::defaultCataloguePath())),

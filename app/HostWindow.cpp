@@ -18,6 +18,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -72,6 +73,11 @@ HostWindow::HostWindow() : m_actions(new CatalogueActions(this))
         m_darkAction->setChecked(scheme >= Theme::kDarkScheme);
     });
     openSampleDrawings();
+    // As in CAD programs, keys typed over a drawing go to the command line.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (qobject_cast<standin::DrawingView *>(now))
+            m_commandLine->input()->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 HostWindow::~HostWindow() = default;
@@ -117,8 +123,18 @@ void HostWindow::buildMenus()
     QMenuBar *bar = window()->menuBar();
     QMenu *file = m_actions->topLevelMenu(bar, tr("&File"));
     m_actions->buildMenus(bar);
-    file->addSeparator();
-    QAction *quit = file->addAction(tr("E&xit"), window(), &QMainWindow::close);
+    // The catalogue's Exit runs QUIT; a catalogue without one still leaves a way out.
+    standin::setCommandAction(QStringLiteral("QUIT"), [this](const QString &) { window()->close(); });
+    QAction *quit = nullptr;
+    const QList<QAction *> fileActions = file->actions();
+    for (QAction *action : fileActions) {
+        if (QString(action->text()).remove(QLatin1Char('&')) == tr("Exit"))
+            quit = action;
+    }
+    if (!quit) {
+        file->addSeparator();
+        quit = file->addAction(tr("E&xit"), window(), &QMainWindow::close);
+    }
     quit->setShortcut(QKeySequence::Quit);
 
     QMenu *view = m_actions->topLevelMenu(bar, tr("&View"));
@@ -145,6 +161,9 @@ void HostWindow::buildMenus()
         tools->addSeparator();
     QAction *gestures = tools->addAction(tr("Mouse &Gestures..."), this, [] { runCommand(QStringLiteral("GESTURE")); });
     gestures->setObjectName(QStringLiteral("mouseGesturesAction"));
+    // Only while a module offers the command: without one it would only say "Unknown command".
+    connect(tools, &QMenu::aboutToShow, gestures,
+            [gestures] { gestures->setVisible(standin::lookupCommand(QStringLiteral("GESTURE")) != nullptr); });
     m_blockAction = tools->addAction(tr("&Block Editor"), this, [this](bool on) { setBlockEditor(on); });
     m_blockAction->setObjectName(QStringLiteral("blockEditorAction"));
     m_blockAction->setCheckable(true);

@@ -31,6 +31,8 @@ ReplayInput::ReplayInput()
 
 bool ReplayInput::awaitingEvent() const
 {
+    if (m_burstSender && m_burstSender->state() != QProcess::NotRunning)
+        return true;
     // A lost event must not stop the script: what it missed, an expectation will show.
     constexpr qint64 kGiveUpMs = 2000;
     return m_awaitedType != QEvent::None && m_awaitingSince.elapsed() < kGiveUpMs;
@@ -87,6 +89,15 @@ void ReplayInput::queuedMouse(Action action, QWidget *view, const QPoint &global
 
 bool ReplayInput::xMouse(Action action, const QPoint &global, Qt::MouseButton button, QString *error)
 {
+    QStringList arguments = {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())};
+    if (action == Action::Press)
+        arguments << QStringLiteral("mousedown") << QString::number(xButton(button));
+    else if (action == Action::Release)
+        arguments << QStringLiteral("mouseup") << QString::number(xButton(button));
+    if (m_quick) {
+        m_burst << arguments;
+        return true;
+    }
     // A move to where the pointer already is makes no event.
     m_awaitedType = action == Action::Press     ? QEvent::MouseButtonPress
                   : action == Action::Release ? QEvent::MouseButtonRelease
@@ -94,11 +105,35 @@ bool ReplayInput::xMouse(Action action, const QPoint &global, Qt::MouseButton bu
                                               : QEvent::None;
     m_awaitedGlobal = global;
     m_awaitingSince.start();
-    QStringList arguments = {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())};
-    if (action == Action::Press)
-        arguments << QStringLiteral("mousedown") << QString::number(xButton(button));
-    else if (action == Action::Release)
-        arguments << QStringLiteral("mouseup") << QString::number(xButton(button));
+    return xdotool(arguments, error);
+}
+
+bool ReplayInput::pause(int ms)
+{
+    if (!m_quick || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    m_burst << QStringLiteral("sleep") << QString::number(ms / 1000.0, 'f', 3);
+    return true;
+}
+
+bool ReplayInput::flush(QString *error)
+{
+    if (m_burst.isEmpty())
+        return true;
+    if (!m_burstSender) {
+        m_burstSender = new QProcess(this);
+        m_burstSender->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    }
+    m_burstSender->start(QStringLiteral("xdotool"), m_burst);
+    m_burst.clear();
+    if (m_burstSender->waitForStarted(10000))
+        return true;
+    *error = QStringLiteral("xdotool cannot be started: %1").arg(m_burstSender->errorString());
+    return false;
+}
+
+bool ReplayInput::xdotool(const QStringList &arguments, QString *error)
+{
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"), arguments);
     if (!xdotool.waitForFinished(10000) || xdotool.exitStatus() != QProcess::NormalExit || xdotool.exitCode() != 0) {

@@ -10,7 +10,9 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
+class QProcess;
 class QWidget;
 class QWindow;
 
@@ -34,12 +36,21 @@ public:
     // application: a hand's next move comes after the last one was seen, and X merges
     // moves that queue up unread.
     bool awaitingEvent() const;
+    // Quick: mouse steps do not wait for the application; on X11 they reach the server as
+    // one burst at flush(), as fast as a hand's.
+    void setQuick(bool quick) { m_quick = quick; }
+    bool isQuick() const { return m_quick; }
+    // A pause inside the burst; false where the burst cannot hold one.
+    bool pause(int ms);
+    // Starts sending the burst; awaitingEvent() holds until it is sent.
+    bool flush(QString *error);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool xMouse(Action action, const QPoint &global, Qt::MouseButton button, QString *error);
+    static bool xdotool(const QStringList &arguments, QString *error);
     void queuedMouse(Action action, QWidget *view, const QPoint &global, Qt::MouseButton button);
 
     // The window that had the press keeps the pointer until the last button is up, as an
@@ -48,4 +59,8 @@ private:
     QEvent::Type m_awaitedType = QEvent::None;
     QPoint m_awaitedGlobal;
     QElapsedTimer m_awaitingSince;
+    bool m_quick = false;
+    QStringList m_burst;
+    // Sends the burst while the application takes the events in.
+    QProcess *m_burstSender = nullptr;
 };

@@ -79,6 +79,12 @@ void ReplayRunner::runNext()
         return;
     }
     const ReplayStep step = m_steps.at(m_next++);
+    if (m_input.isQuick() && step.isMouse()) {
+        QTimer::singleShot(kStepDelay, this, &ReplayRunner::runNext);
+        if (!runBurst(step))
+            finish(1);
+        return;
+    }
     // The next shot is due before this step acts: a step that opens a modal dialog only
     // returns when the dialog closes, and the steps in between run inside it.
     QTimer::singleShot(step.is("wait") ? step.number : kStepDelay, this, &ReplayRunner::runNext);
@@ -149,6 +155,27 @@ bool ReplayRunner::mouse(const ReplayStep &step)
         m_lastPress = view->mapToGlobal(step.point);
     QString error;
     return m_input.mouse(action, view, step.point, step.button, &error) || fail(step, error);
+}
+
+bool ReplayRunner::quick(const ReplayStep &step)
+{
+    m_input.setQuick(step.on);
+    return true;
+}
+
+bool ReplayRunner::runBurst(const ReplayStep &first)
+{
+    if (!mouse(first))
+        return false;
+    for (; m_next < m_steps.size(); ++m_next) {
+        const ReplayStep &step = m_steps.at(m_next);
+        if (step.is("wait") ? !m_input.pause(step.number) : !step.isMouse())
+            break;
+        if (!step.is("wait") && !mouse(step))
+            return false;
+    }
+    QString error;
+    return m_input.flush(&error) || fail(first, error);
 }
 
 bool ReplayRunner::pressKey(const ReplayStep &step)
@@ -379,6 +406,14 @@ bool ReplayRunner::expectExecuted(const ReplayStep &step)
     return fail(step, QStringLiteral("expected executed %1, found %2").arg(quoted(step.text), quotedList(executed)));
 }
 
+bool ReplayRunner::expectRuns(const ReplayStep &step)
+{
+    if (m_executed.size() == step.number)
+        return true;
+    return fail(step, QStringLiteral("expected %1 commands run, found %2: %3")
+                          .arg(step.number).arg(m_executed.size()).arg(quotedList(m_executed)));
+}
+
 bool ReplayRunner::expectNothingExecuted(const ReplayStep &step)
 {
     const QStringList executed = std::exchange(m_executed, QStringList());
@@ -444,22 +479,66 @@ bool ReplayRunner::expectContextMenu(const ReplayStep &step)
                                open ? QStringLiteral("open") : QStringLiteral("closed")));
 }
 
-bool ReplayRunner::expectSeeThrough(const ReplayStep &step)
+bool ReplayRunner::grabRingArea(QImage *screen, QImage *drawing, QPoint *centre) const
 {
     QWidget *ring = ReplayInput::visibleOverlay();
     standin::DrawingView *view = m_window->activeView();
     if (!ring || !view)
-        return fail(step, QStringLiteral("expected a ring over a drawing, found none"));
-    // What the X server shows, against what the view paints; only where the ring's window
-    // lies over the view and clearly off the ring (radii about 71 to 115). The ring is
-    // centred on the last press (a window manager may leave Qt's idea of its place stale).
+        return false;
     QRect ringArea(QPoint(), ring->size());
     ringArea.moveCenter(m_lastPress);
     const QRect area = ringArea.intersected(QRect(view->mapToGlobal(QPoint(0, 0)), view->size()));
-    const QImage screen =
-        QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
-    const QImage drawing = view->grab(QRect(view->mapFromGlobal(area.topLeft()), area.size())).toImage();
-    const QPoint centre = m_lastPress - area.topLeft();
+    *screen = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    *drawing = view->grab(QRect(view->mapFromGlobal(area.topLeft()), area.size())).toImage();
+    *centre = m_lastPress - area.topLeft();
+    return true;
+}
+
+bool ReplayRunner::expectTranslucent(const ReplayStep &step)
+{
+    QImage screen;
+    QImage drawing;
+    QPoint centre;
+    if (!grabRingArea(&screen, &drawing, &centre))
+        return fail(step, QStringLiteral("expected a ring over a drawing, found none"));
+    // On the band's edges, clear of the items on its middle: the screen's lightness where
+    // the drawing beneath is dark against where it is light. An opaque band is the same.
+    double sums[2] = {0, 0};
+    int counts[2] = {0, 0};
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            const double radius = std::hypot(x - centre.x(), y - centre.y());
+            if (!(radius > 75.0 && radius < 82.0) && !(radius > 104.0 && radius < 110.0))
+                continue;
+            const int beneath = qGray(drawing.pixel(x, y));
+            if (beneath > 96 && beneath < 160)
+                continue;
+            const int dark = beneath <= 96;
+            sums[dark] += qGray(screen.pixel(x, y));
+            ++counts[dark];
+        }
+    }
+    if (counts[0] == 0 || counts[1] == 0)
+        return fail(step, QStringLiteral("the drawing beneath the ring's band is not both light and dark there"));
+    const double light = sums[0] / counts[0];
+    const double dark = sums[1] / counts[1];
+    if (light - dark >= 20.0)
+        return true;
+    return fail(step, QStringLiteral("expected the band darker over the drawing's dark pixels, found a lightness of %1 "
+                                     "there and %2 over its light ones")
+                          .arg(dark, 0, 'f', 1).arg(light, 0, 'f', 1));
+}
+
+bool ReplayRunner::expectSeeThrough(const ReplayStep &step)
+{
+    // What the X server shows, against what the view paints; only where the ring's window
+    // lies over the view and clearly off the ring (radii about 71 to 115).
+    QImage screen;
+    QImage drawing;
+    QPoint centre;
+    if (!grabRingArea(&screen, &drawing, &centre))
+        return fail(step, QStringLiteral("expected a ring over a drawing, found none"));
+    const QSize area = screen.size();
     int compared = 0;
     int differing = 0;
     bool ringShows = false;

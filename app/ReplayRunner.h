@@ -31,6 +31,7 @@ public:
 
     // The steps' runners (see replayVerbs()); false when the step failed, said on stderr.
     bool mouse(const ReplayStep &step);
+    bool quick(const ReplayStep &step);
     bool pressKey(const ReplayStep &step);
     bool typeCommand(const ReplayStep &step);
     bool answer(const ReplayStep &step);
@@ -50,11 +51,13 @@ public:
     bool screenshot(const ReplayStep &step);
     bool expectExecuted(const ReplayStep &step);
     bool expectNothingExecuted(const ReplayStep &step);
+    bool expectRuns(const ReplayStep &step);
     bool expectSetting(const ReplayStep &step);
     bool expectStatus(const ReplayStep &step);
     bool expectRing(const ReplayStep &step);
     bool expectContextMenu(const ReplayStep &step);
     bool expectSeeThrough(const ReplayStep &step);
+    bool expectTranslucent(const ReplayStep &step);
 
 signals:
     // 0 when every expectation held, 1 at the first step that failed (said on stderr).
@@ -62,6 +65,8 @@ signals:
 
 private:
     void runNext();
+    // Runs step and the mouse steps and waits after it as one burst of input.
+    bool runBurst(const ReplayStep &step);
     bool fail(const ReplayStep &step, const QString &message);
     void finish(int exitCode);
 
@@ -69,6 +74,10 @@ private:
     QWidget *scope() const;
     QWidget *findWidget(const ReplayStep &step, const QString &name, QString *error) const;
     QString outputPath(const QString &file) const;
+    // What the X server shows of the ring's window, and what the view paints there, both
+    // centred on the last press (a window manager may leave Qt's idea of its place stale);
+    // false when no ring shows over a drawing.
+    bool grabRingArea(QImage *screen, QImage *drawing, QPoint *centre) const;
 
     QVector<ReplayStep> m_steps;
     QString m_scriptName;

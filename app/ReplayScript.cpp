@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <QHash>
 #include <QKeySequence>
+#include <QPair>
 
 // Reads the words of one line from left to right; the rest of the line is a text.
 class LineReader
@@ -133,6 +134,8 @@ bool ReplayScript::parse(const QString &text)
     m_steps.clear();
     m_errorLine = 0;
     m_error.clear();
+    // Open `repeat` steps: where their steps start, and the step itself.
+    QVector<QPair<int, ReplayStep>> repeats;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i).trimmed();
@@ -142,8 +145,26 @@ bool ReplayScript::parse(const QString &text)
             m_steps.clear();
             return false;
         }
+        const ReplayStep step = m_steps.takeLast();
+        if (step.is("repeat")) {
+            repeats.append({m_steps.size(), step});
+        } else if (step.is("end")) {
+            if (repeats.isEmpty()) {
+                m_steps.clear();
+                return fail(i + 1, QStringLiteral("\"end\" without \"repeat\""));
+            }
+            const auto [start, repeat] = repeats.takeLast();
+            const QVector<ReplayStep> body = m_steps.mid(start);
+            for (int round = 1; round < repeat.number; ++round)
+                m_steps += body;
+        } else {
+            m_steps.append(step);
+        }
     }
-    return true;
+    if (repeats.isEmpty())
+        return true;
+    m_steps.clear();
+    return fail(repeats.last().second.line, QStringLiteral("\"repeat\" without \"end\""));
 }
 
 bool ReplayScript::fail(int line, const QString &message)

@@ -54,6 +54,7 @@ struct ReplayStep
     QString text;                 // command text, widget text, caption, file, expected value
 
     bool is(const char *verbName) const { return verb && verb->name == QLatin1String(verbName); }
+    bool isMouse() const { return is("press") || is("move") || is("release"); }
 };
 
 // Every step a script may use; adding a step adds a line here and its runner.

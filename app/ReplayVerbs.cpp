@@ -14,6 +14,13 @@ const QVector<ReplayVerb> &replayVerbs()
          &R::mouse},
         {QStringLiteral("release"), A::PointButton, QStringLiteral("X Y [left|middle|right]"),
          QStringLiteral("the button goes up there"), &R::mouse},
+        {QStringLiteral("quick"), A::Switch, QStringLiteral("on|off"),
+         QStringLiteral("on: the mouse steps (and waits) up to the next other step go out together without waiting "
+                        "for the application, through the X server as one burst, as fast as a hand's"),
+         &R::quick},
+        {QStringLiteral("repeat"), A::Count1, QStringLiteral("N"),
+         QStringLiteral("the steps up to the matching `end` run N times"), nullptr},
+        {QStringLiteral("end"), A::None, QString(), QStringLiteral("closes a `repeat`"), nullptr},
         {QStringLiteral("key"), A::KeyName, QStringLiteral("NAME"),
          QStringLiteral("a key press and release (Qt key names: `Escape`, `Ctrl+Z`) to the keyboard grabber, else an "
                         "open menu, else the focus widget"),
@@ -57,6 +64,10 @@ const QVector<ReplayVerb> &replayVerbs()
         {QStringLiteral("expect executed"), A::NeededText, QStringLiteral("TEXT"),
          QStringLiteral("TEXT ran since the command the previous `expect executed` matched (or since "
                         "`nothing-executed`)"), &R::expectExecuted},
+        {QStringLiteral("expect runs"), A::Count0, QStringLiteral("N"),
+         QStringLiteral("exactly N commands ran since the previous expectation of what ran (which they leave to the "
+                        "next one)"),
+         &R::expectRuns},
         {QStringLiteral("expect nothing-executed"), A::None, QString(), QStringLiteral("nothing ran since then"),
          &R::expectNothingExecuted},
         {QStringLiteral("expect setting"), A::NameText, QStringLiteral("KEY VALUE"),
@@ -70,6 +81,10 @@ const QVector<ReplayVerb> &replayVerbs()
         {QStringLiteral("expect see-through"), A::None, QString(),
          QStringLiteral("on the X server's screen the drawing shows around the shown ring and in its middle"),
          &R::expectSeeThrough},
+        {QStringLiteral("expect translucent"), A::None, QString(),
+         QStringLiteral("on the X server's screen the shown ring's band shows the drawing beneath it: darker where "
+                        "the drawing is dark"),
+         &R::expectTranslucent},
         {QStringLiteral("expect context-menu"), A::MenuState, QStringLiteral("open|closed"),
          QStringLiteral("the drawing view's context menu is open or not"), &R::expectContextMenu},
     };

@@ -54,6 +54,13 @@ void apply(bool dark)
 {
     standin::setColorScheme(dark ? kDarkScheme : kLightScheme);
     QApplication::setPalette(palette(dark));
+    // Fusion outlines check and radio indicators in the window colour darkened, which on a
+    // dark window leaves them almost black on black.
+    QPalette indicators = palette(dark);
+    if (dark)
+        indicators.setColor(QPalette::Window, QColor(0xc4, 0xc9, 0xd3));
+    for (const char *className : {"QRadioButton", "QCheckBox"})
+        QApplication::setPalette(indicators, className);
 }
 
 bool isDark()

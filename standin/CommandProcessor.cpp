@@ -20,9 +20,20 @@ OdRxObjectPtr CommandProcessor::execute(const CFxString &text, const CFxSystemSe
 {
     const QString command = text.toQString();
     executed.append({command, data.m_bMenuMacro, data.m_bAddToHistory, data.m_bTransparent});
-    emit hostSignals()->commandExecuted(command);
-    run(fxsdk::CommandLine::parse(command));
+    const fxsdk::CommandLine line = fxsdk::CommandLine::parse(command);
+    // What ran is told before it runs (a command may run others); a word nobody knows ran nothing.
+    if (line.name.isEmpty() || knows(line))
+        emit hostSignals()->commandExecuted(command);
+    run(line);
     return OdRxObjectPtr();
+}
+
+bool CommandProcessor::knows(const fxsdk::CommandLine &line) const
+{
+    const QVector<UICommand *> commands = HostState::get().catalogue->commands();
+    return HostState::get().commandStack->LookupCommand(CFxString(line.name).toOdString()) || m_actions.contains(line.name)
+        || std::any_of(commands.cbegin(), commands.cend(),
+                       [&line](const UICommand *command) { return command->commandWord() == line.name; });
 }
 
 void CommandProcessor::setAction(const QString &commandWord, Action action)
@@ -63,9 +74,7 @@ bool CommandProcessor::runCatalogued(const fxsdk::CommandLine &line)
         return true;
     }
     // Without an action a catalogue command does no more than its echo.
-    const QVector<UICommand *> commands = HostState::get().catalogue->commands();
-    return std::any_of(commands.cbegin(), commands.cend(),
-                       [&line](const UICommand *command) { return command->commandWord() == line.name; });
+    return knows(line);
 }
 
 } // namespace standin

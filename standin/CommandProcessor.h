@@ -29,6 +29,8 @@ private:
     void run(const fxsdk::CommandLine &line);
     bool runRegistered(const fxsdk::CommandLine &line);
     bool runCatalogued(const fxsdk::CommandLine &line);
+    // Registered, given an action, or in the catalogue.
+    bool knows(const fxsdk::CommandLine &line) const;
 
     QHash<QString, Action> m_actions;
 };

@@ -4,6 +4,7 @@
 
 #include "config/K2GestureConfig.h"
 #include "dialog/K2DonutDialogManager.h"
+#include "dialog/K2PrintDocument.h"
 #include "hostaccess/K2Host.h"
 #include "host/CFxSystemServices.h"
 #include "host/CFxUtils.h"
@@ -78,6 +79,8 @@ QVariant K2CommandRZModel::data(const QModelIndex &index, int role) const
         const quint8 region = regionOf(entry, owner->eightGestures());
         if (role == Qt::DecorationRole && region != 0)
             return owner->directionIcon(region);
+        if (role == kPaperDecorationRole && region != 0)
+            return owner->directionIcon(region, K2DonutDialogManager::OnPaper);
         if (role == Qt::EditRole)
             return int(region);
         if (role == Qt::TextAlignmentRole)

@@ -143,7 +143,7 @@ void K2DonutDialogManager::sizeTable()
                                             "padding-left: 0px;padding-right: 0px;margin: 0px;}"));
 }
 
-QIcon K2DonutDialogManager::directionIcon(int number) const
+QIcon K2DonutDialogManager::directionIcon(int number, Surface surface) const
 {
     static const char *const fourDirections[] = {"up", "left", "down", "right"};
     static const char *const eightDirections[] = {"up",   "up_left",    "left",  "down_left",
@@ -154,6 +154,8 @@ QIcon K2DonutDialogManager::directionIcon(int number) const
     static const QString variant;
     static const QString directory = QString::fromLatin1(":/strokewheelimages/Resources");
     const char *name = m_eightGestures ? eightDirections[number - 1] : fourDirections[number - 1];
+    if (surface == OnPaper)
+        return QIcon(directory + QStringLiteral("/svg_icons/light/") + QLatin1String(name) + QStringLiteral(".svg"));
     return CFxUtils::loadIcon(QLatin1String(name), variant, directory, 0);
 }
 

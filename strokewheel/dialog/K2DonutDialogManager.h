@@ -32,7 +32,9 @@ public:
     int GetHelpContextId() const override;
 
     // The arrow of a region number in the scheme being edited; null outside 1..N.
-    QIcon directionIcon(int number) const;
+    enum Surface { OnScreen, OnPaper };
+    // The arrow of region number; on paper always the one drawn for a light background.
+    QIcon directionIcon(int number, Surface surface = OnScreen) const;
     // Whether "Reset to Defaults" has nothing to restore: the stored configuration
     // is the factory eight-gesture assignment and "4 Gestures" is not chosen.
     bool isFactoryDefault() const;

@@ -99,7 +99,8 @@ void insertCell(QTextTableCell cell, const QModelIndex &index, int iconSize)
         background = QColor(index.row() % 2 ? QStringLiteral("#e1e1e1") : QStringLiteral("#ffffff"));
     setCellFormat(cell, background);
 
-    const QIcon icon = iconOf(index.data(Qt::DecorationRole));
+    const QVariant onPaper = index.data(kPaperDecorationRole);
+    const QIcon icon = iconOf(onPaper.isValid() ? onPaper : index.data(Qt::DecorationRole));
     const bool picture = text.trimmed().isEmpty();
     QTextCursor cursor = cell.firstCursorPosition();
     cursor.setBlockFormat(picture ? blockFormat(8)

@@ -50,11 +50,7 @@ QPixmap resourcePixmap(const QString &path)
     return pixmap;
 }
 
-// Without a compositor a half-transparent pixel shows as a dark one: the shape keeps the
-// pixels a picture covers nearly opaquely, and drops the soft shadows.
-constexpr int kShapeAlpha = 192;
-
-// The pixels a picture covers.
+// The pixels a picture covers at all, soft shadows included.
 QRegion pictureOutline(const QString &path)
 {
     static QHash<QString, QRegion> outlines;
@@ -69,11 +65,17 @@ QRegion pictureOutline(const QString &path)
     for (int y = 0; y < picture.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(line[x]) >= kShapeAlpha)
+            if (qAlpha(line[x]) > 0)
                 covered.setPixel(x, y, 1);
         }
     }
     return *outlines.insert(path, QRegion(QBitmap::fromImage(covered)));
+}
+
+// Without a compositor the X server cannot blend the window with what lies beneath it.
+bool blendsItself()
+{
+    return QX11Info::isPlatformX11() && !QX11Info::isCompositingManagerRunning();
 }
 
 } // namespace
@@ -104,11 +106,22 @@ K2DonutDialogTLStyleImpl::K2DonutDialogTLStyleImpl(QWidget *parent, Qt::WindowFl
     // A tool window stays above its parent and has no task-bar entry; the ring is its own frame.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    // It grabs the keyboard while shown; taking the activation too would leave the host's
+    // window without it once the ring hides, and the keys typed next nowhere.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Moves with the button already up must reach a shown ring too, or it could never end.
     setMouseTracking(true);
     m_donutSize = QImageReader(K2DonutLayout::ringImage(isDarkStyle())).size();
     // While the overlay holds the keyboard, the application's shortcuts must not fire.
     installEventFilter(this);
+    // A child, not QTimer::singleShot: that one's timer belongs to Qt's event dispatcher and
+    // would call into this module file after the host has unloaded it.
+    m_holdTimer = new QTimer(this);
+    m_holdTimer->setSingleShot(true);
+    connect(m_holdTimer, &QTimer::timeout, this, [this] {
+        if (m_releaseHold)
+            finishAndNotifyView(true, m_lastPointer, Qt::NoButton, Qt::NoModifier);
+    });
 }
 
 K2DonutDialogTLStyleImpl::~K2DonutDialogTLStyleImpl()
@@ -133,6 +146,11 @@ void K2DonutDialogTLStyleImpl::arm(CFxView *view)
 
 void K2DonutDialogTLStyleImpl::showDonut()
 {
+    showDonut(QCursor::pos());
+}
+
+void K2DonutDialogTLStyleImpl::showDonut(const QPoint &globalPointer)
+{
     if (!m_armed || m_shown)
         return;
     grabMouse();
@@ -140,7 +158,16 @@ void K2DonutDialogTLStyleImpl::showDonut()
     m_regionContents.clear();
     m_regionHelpTexts.clear();
     m_currentRegion = -1;
-    const QPoint offset = pointerOffset();
+    m_lastPointer = globalPointer;
+    const QPoint offset = pointerOffset(globalPointer);
+    // Taken while the window is still off screen: the ring is painted over it as a
+    // compositor would blend it.
+    m_backdrop = QPixmap();
+    if (blendsItself()) {
+        QScreen *screen = QGuiApplication::screenAt(pos() + QPoint(m_donutSize.width(), m_donutSize.height()) / 2);
+        if (screen)
+            m_backdrop = screen->grabWindow(0, x(), y(), m_donutSize.width(), m_donutSize.height());
+    }
 
     const K2OverlayContent content = K2GestureConfig::instance()->overlayContent();
     m_regionCount = static_cast<quint16>(content.regionCount);
@@ -174,10 +201,7 @@ void K2DonutDialogTLStyleImpl::endAfterRelease()
     // A flick: the choice stays on screen for the hold, then its command runs at once,
     // while the user still connects it to the gesture.
     m_releaseHold = true;
-    QTimer::singleShot(kCommitHoldMs, this, [this] {
-        if (m_releaseHold)
-            finishAndNotifyView(true, QCursor::pos(), Qt::NoButton, Qt::NoModifier);
-    });
+    m_holdTimer->start(kCommitHoldMs);
 }
 
 void K2DonutDialogTLStyleImpl::hideDonut(bool accepted)
@@ -187,6 +211,7 @@ void K2DonutDialogTLStyleImpl::hideDonut(bool accepted)
     m_finished = true;
     m_committed = false;
     m_releaseHold = false;
+    m_holdTimer->stop();
     GetFxSystemServices()->GetApplication()->SetCursorMode(static_cast<short>(m_savedHostSetting));
     m_view->GetWidget()->setCursor(m_savedViewCursor);
     releaseMouse();
@@ -237,36 +262,43 @@ bool K2DonutDialogTLStyleImpl::eventFilter(QObject *watched, QEvent *event)
 
 void K2DonutDialogTLStyleImpl::mouseMoveEvent(QMouseEvent *event)
 {
-    // The event's position belongs to whichever window Qt routed the grab through; the
-    // cursor in view coordinates is what the press point was taken in.
-    const QPoint offset = pointerOffset();
+    if (!m_shown) {
+        forwardToView(*event);
+        return;
+    }
+    // The event's window-relative position belongs to whichever window Qt routed the grab
+    // through; its global one is where the hand was.
+    m_lastPointer = event->globalPos();
+    const QPoint offset = pointerOffset(event->globalPos());
     if (offset.manhattanLength() <= kDeadZone)
         return;
     if (m_releaseHold) {
         // The held choice is what the user saw; it runs as it is.
-        finishAndNotifyView(true, QCursor::pos(), event->buttons(), event->modifiers());
+        finishAndNotifyView(true, event->globalPos(), event->buttons(), event->modifiers());
         return;
     }
     updateRegion(offset.x(), -offset.y());
     if (m_committed)
-        finishAndNotifyView(true, QCursor::pos(), event->buttons(), event->modifiers());
+        finishAndNotifyView(true, event->globalPos(), event->buttons(), event->modifiers());
 }
 
 void K2DonutDialogTLStyleImpl::mousePressEvent(QMouseEvent *event)
 {
-    if (!m_releaseHold)
+    if (m_shown && !m_releaseHold)
         return;
-    // The user starts anew while a flick's choice is still held: its command runs first,
-    // then the view gets the press instead of losing it to the ring.
-    finishAndNotifyView(true, event->globalPos(), event->buttons(), event->modifiers());
-    QWidget *viewWidget = m_view->GetWidget();
-    QCoreApplication::postEvent(viewWidget, new QMouseEvent(event->type(), QPointF(viewWidget->mapFromGlobal(event->globalPos())),
-                                                            QPointF(event->globalPos()), event->button(), event->buttons(),
-                                                            event->modifiers()));
+    // The user starts anew while a flick's choice is still held: its outcome goes first
+    // (the press collects it), then the press starts the next gesture in the view.
+    if (m_shown)
+        hideDonut(true);
+    forwardToView(*event);
 }
 
 void K2DonutDialogTLStyleImpl::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (!m_shown) {
+        forwardToView(*event);
+        return;
+    }
     finishAndNotifyView(m_committed, event->globalPos(), event->buttons(), event->modifiers());
 }
 
@@ -274,18 +306,30 @@ void K2DonutDialogTLStyleImpl::finishAndNotifyView(bool accepted, const QPoint &
                                                    Qt::KeyboardModifiers modifiers)
 {
     hideDonut(accepted);
-    // The tracker collects the outcome on the view's next mouse event; give it one now, so
-    // that a chosen command runs while the user still connects it to the gesture.
+    // The tracker collects the outcome on the view's next mouse event: this one, now, so
+    // that a chosen command runs before whatever input is queued behind it.
+    sendToView(QEvent::MouseMove, globalPos, Qt::NoButton, buttons, modifiers);
+}
+
+void K2DonutDialogTLStyleImpl::forwardToView(const QMouseEvent &event)
+{
+    if (m_view)
+        sendToView(event.type(), event.globalPos(), event.button(), event.buttons(), event.modifiers());
+}
+
+void K2DonutDialogTLStyleImpl::sendToView(QEvent::Type type, const QPoint &globalPos, Qt::MouseButton button,
+                                          Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
     QWidget *viewWidget = m_view->GetWidget();
-    QCoreApplication::postEvent(viewWidget, new QMouseEvent(QEvent::MouseMove, QPointF(viewWidget->mapFromGlobal(globalPos)),
-                                                            Qt::NoButton, buttons, modifiers));
+    QMouseEvent event(type, QPointF(viewWidget->mapFromGlobal(globalPos)), QPointF(globalPos), button, buttons, modifiers);
+    QCoreApplication::sendEvent(viewWidget, &event);
 }
 
 void K2DonutDialogTLStyleImpl::updateShape()
 {
     // Without a compositor the X server shows a translucent window's clear pixels black:
     // there the window is cut to what the ring, or the chosen sector, covers.
-    if (!QX11Info::isPlatformX11() || QX11Info::isCompositingManagerRunning()) {
+    if (!blendsItself()) {
         clearMask();
         return;
     }
@@ -300,9 +344,9 @@ void K2DonutDialogTLStyleImpl::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-QPoint K2DonutDialogTLStyleImpl::pointerOffset() const
+QPoint K2DonutDialogTLStyleImpl::pointerOffset(const QPoint &globalPos) const
 {
-    return ACTIVE_DOCUMENT()->GetViewWidget()->mapFromGlobal(QCursor::pos()) - m_pressPoint;
+    return ACTIVE_DOCUMENT()->GetViewWidget()->mapFromGlobal(globalPos) - m_pressPoint;
 }
 
 void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
@@ -310,6 +354,8 @@ void K2DonutDialogTLStyleImpl::drawDonut(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(event->rect());
+    if (!m_backdrop.isNull())
+        painter.drawPixmap(0, 0, m_backdrop);
 
     if (m_committed) {
         drawSelection(painter);

@@ -6,10 +6,13 @@
 #include "overlay/K2DonutDialog.h"
 
 #include <QCursor>
+#include <QEvent>
+#include <QPixmap>
 #include <QPoint>
 
 class CFxView;
 class QPainter;
+class QTimer;
 
 class K2DonutDialogTLStyleImpl : public K2DonutDialog
 {
@@ -24,8 +27,10 @@ public:
 
     // Takes over the host's pointer for view; m_pressPoint must be set.
     void arm(CFxView *view);
-    // Loads the regions of the active scheme, grabs the input and shows the ring.
+    // Loads the regions of the active scheme, grabs the input and shows the ring, pointing
+    // where the event that shows it happened (global); without one, where the pointer is.
     void showDonut();
+    void showDonut(const QPoint &globalPointer);
     void hideDonut(bool accepted);
     // The ring was shown after the gesture's button had gone up: it ends now, or after the
     // hold when it shows a choice.
@@ -62,6 +67,12 @@ public:
     bool m_finished = false;
     // A flick's choice is on screen after the release and ends by the hold's timer.
     bool m_releaseHold = false;
+    // Where the last event the ring handled happened (global).
+    QPoint m_lastPointer;
+    // What the screen showed beneath the ring, where the ring blends itself with it.
+    QPixmap m_backdrop;
+    // Ends a flick's hold.
+    QTimer *m_holdTimer = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -71,11 +82,18 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The pointer's offset from the press point in view-widget pixels (y downwards).
-    QPoint pointerOffset() const;
-    // Hides with the outcome and sends the view a move, so that the tracker collects it at once.
+    // An event's offset from the press point in view-widget pixels (y downwards). Events
+    // carry where they happened; the pointer may be far ahead when input queues up.
+    QPoint pointerOffset(const QPoint &globalPos) const;
+    // Hides with the outcome and tells the view at once, before any input queued behind,
+    // so that the tracker collects it in order.
     void finishAndNotifyView(bool accepted, const QPoint &globalPos, Qt::MouseButtons buttons,
                              Qt::KeyboardModifiers modifiers);
+    // Input the X server sent to the ring's window while it held the pointer, read after it
+    // hid: it belongs to the view, in the order it came.
+    void forwardToView(const QMouseEvent &event);
+    void sendToView(QEvent::Type type, const QPoint &globalPos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                    Qt::KeyboardModifiers modifiers);
     // Cuts the window to the visible picture where no compositor blends it.
     void updateShape();
     void centreCoordinates(QPainter &painter) const;

@@ -69,8 +69,9 @@ void K2MouseGestureTracker::followDrag(CFxInputPointManager *manager)
 
     if (!m_overlay)
         return;
-    // Shows an overlay armed by an earlier event, whatever this event is.
-    m_overlay->showDonut();
+    // Shows an overlay armed by an earlier event, whatever this event is, pointing where
+    // this event happened.
+    m_overlay->showDonut(ACTIVE_DOCUMENT()->GetViewWidget()->mapToGlobal(manager->GetDevicePoint()));
     // The event that showed the ring was the release itself (a quick drag): no further
     // release will come, and the ring must not outlive the gesture.
     if (m_overlay->m_shown && !manager->IsGestureButtonDown())
@@ -106,10 +107,14 @@ void K2MouseGestureTracker::placeAndArmOverlay(CFxInputPointManager *manager)
 void K2MouseGestureTracker::collectOutcome(CFxInputPointManager *manager)
 {
     m_overlay->m_finished = false;
-    m_tracking = false;
-    // The button's release went to the overlay, not to the host.
-    if (manager->IsGestureButtonDown())
-        manager->ReleaseGestureButton();
+    // Collected on the press of the next gesture, which a quick hand starts before the
+    // view saw anything else: that one goes on.
+    if (!manager->IsGesturePress()) {
+        m_tracking = false;
+        // The button's release went to the overlay, not to the host.
+        if (manager->IsGestureButtonDown())
+            manager->ReleaseGestureButton();
+    }
     if (m_overlay->m_accepted && m_overlay->m_currentRegion >= 0)
         m_pendingCommand = K2GestureConfig::instance()->macroForSlot(m_overlay->m_currentRegion);
 }

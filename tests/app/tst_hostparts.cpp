@@ -3,9 +3,18 @@
 #include "app/CommandRecall.h"
 #include "app/HostApplication.h"
 #include "app/HostOptions.h"
+#include "app/HostWindow.h"
+#include "app/Theme.h"
 #include "app/ZoomCommand.h"
 #include "sdk/HelpWindow.h"
+#include "standin/StandIn.h"
 
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleFactory>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ZoomCommand::Request::Kind)
@@ -25,6 +34,8 @@ private slots:
     void badCommandLines_data();
     void badCommandLines();
     void helpGivesTheDefaults();
+    void menusOfferWhatRuns();
+    void darkThemeShowsIndicators();
 
     void recallWalksBackAndForth();
     void recallSkipsEmptyAndRepeated();
@@ -138,8 +149,56 @@ void tst_HostParts::helpGivesTheDefaults()
     // The help wraps long paths at any character, so compare without whitespace.
     const auto unwrapped = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
     for (const QString &folder : {HostOptions::defaultDemoOutput(), HostApplication::defaultModulePath(),
-                                  HostApplication::defaultProfileFolder()})
+                                  HostApplication::defaultProfileFolder(), QLocale::system().name()})
         QVERIFY2(unwrapped(help).contains(unwrapped(QDir::toNativeSeparators(folder))), qPrintable(folder + "\n" + help));
+}
+
+// One Exit, which quits; without a module no item for its dialog.
+void tst_HostParts::menusOfferWhatRuns()
+{
+    standin::reset();
+    QVERIFY(standin::loadCatalogue(standin::defaultCataloguePath()));
+    HostWindow host;
+    QMainWindow *main = host.window();
+    main->show();
+    QStringList fileItems;
+    QAction *exit = nullptr;
+    for (QMenu *menu : main->menuBar()->findChildren<QMenu *>()) {
+        if (menu->title().remove(QLatin1Char('&')) == QLatin1String("File")) {
+            for (QAction *action : menu->actions()) {
+                fileItems << action->text().remove(QLatin1Char('&'));
+                exit = fileItems.last() == QLatin1String("Exit") ? action : exit;
+            }
+        }
+        emit menu->aboutToShow();
+    }
+    QCOMPARE(fileItems.count(QStringLiteral("Exit")), 1);
+    QVERIFY(!main->findChild<QAction *>(QStringLiteral("mouseGesturesAction"))->isVisible());
+    QCOMPARE(exit->shortcut(), QKeySequence(QKeySequence::Quit));
+    exit->trigger();
+    QVERIFY(!main->isVisible());
+}
+
+// An unchecked radio button's circle stands out from the dark window around it.
+void tst_HostParts::darkThemeShowsIndicators()
+{
+    standin::reset();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Theme::apply(true);
+    QWidget host;
+    host.setAutoFillBackground(true);
+    auto *radio = new QRadioButton(QStringLiteral("4 Gestures"), &host);
+    radio->resize(radio->sizeHint());
+    host.resize(radio->size());
+    const QImage picture = host.grab().toImage();
+    const int window = qGray(Theme::palette(true).color(QPalette::Window).rgb());
+    int contrast = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < 10; ++x) // the left half of the circle, clear of the text
+            contrast = qMax(contrast, qAbs(qGray(picture.pixel(x, y)) - window));
+    }
+    Theme::apply(false);
+    QVERIFY2(contrast >= 60, qPrintable(QString::number(contrast)));
 }
 
 void tst_HostParts::recallWalksBackAndForth()

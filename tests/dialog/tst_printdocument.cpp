@@ -90,6 +90,8 @@ private slots:
     void emptyModels();
 
     void dialogPrintsFilteredAndSortedTable();
+    void arrowsPrintDarkOnPaper_data();
+    void arrowsPrintDarkOnPaper();
     void printDialogCancelledPrintsNothing();
     void printedPdfListsVisibleCommandsInOrder();
 
@@ -205,6 +207,43 @@ void tst_PrintDocument::dialogPrintsFilteredAndSortedTable()
         QCOMPARE(cellText(table, row + 1, 3), picture + QStringLiteral("  "));
     }
     QCOMPARE(cellText(table, 0, 3), QStringLiteral("Select"));
+}
+
+void tst_PrintDocument::arrowsPrintDarkOnPaper_data()
+{
+    QTest::addColumn<int>("scheme");
+    QTest::newRow("light theme") << 0;
+    QTest::newRow("dark theme") << 2;
+}
+
+// The screen's arrows follow the theme; paper is white in either.
+void tst_PrintDocument::arrowsPrintDarkOnPaper()
+{
+    QFETCH(int, scheme);
+    standin::setColorScheme(scheme);
+    dialogtest::buildCatalogue();
+    dialogtest::storeSettings(true, 8);
+    dialogtest::DialogUnderTest test;
+    test.child<QCheckBox>("filter_checkBox")->setChecked(true);
+    const std::unique_ptr<QTextDocument> document(buildPrintDocument(test.proxy));
+    QTextCursor cursor = tableOf(document.get())->cellAt(1, 3).firstCursorPosition();
+    cursor.movePosition(QTextCursor::NextCharacter);
+    const QImage arrow = document->resource(QTextDocument::ImageResource,
+                                            QUrl(cursor.charFormat().toImageFormat().name())).value<QImage>();
+    QVERIFY(!arrow.isNull());
+    double ink = 0;
+    int inked = 0;
+    for (int y = 0; y < arrow.height(); ++y) {
+        for (int x = 0; x < arrow.width(); ++x) {
+            const QRgb pixel = arrow.pixel(x, y);
+            if (qAlpha(pixel) > 128) {
+                ink += qGray(pixel);
+                ++inked;
+            }
+        }
+    }
+    QVERIFY(inked > 0);
+    QVERIFY2(ink / inked < 110, qPrintable(QString::number(ink / inked)));
 }
 
 void tst_PrintDocument::pressPrintList(dialogtest::DialogUnderTest &test,

@@ -3,6 +3,8 @@
 // module name and the loader's failures.
 #include "host/OdRxModule.h"
 #include "sdk/ModuleLoader.h"
+#include "standin/Document.h"
+#include "standin/DrawingView.h"
 #include "standin/StandIn.h"
 #include "tests/support/TestSupport.h"
 
@@ -19,6 +21,7 @@ private slots:
     void exportsExactlyTwoFunctions();
     void needsNoHostLibraryButTheSdk();
     void resourcesComeAndGoWithTheFile();
+    void unloadDuringTheChoicesHold();
     void loaderFailures_data();
     void loaderFailures();
     void demoLeavesAPopulatedProfileAlone();
@@ -81,6 +84,34 @@ void tst_ModuleLoad::resourcesComeAndGoWithTheFile()
     QVERIFY(!loader.isLoaded());
     for (const QString &image : images)
         QVERIFY2(!QFile::exists(image), qPrintable(image));
+}
+
+// A flick ends on its release; its choice stays on screen for a moment by a timer. The
+// module going away then must take the timer along: it would call into the unloaded file.
+void tst_ModuleLoad::unloadDuringTheChoicesHold()
+{
+    standin::Document *document = standin::openDocument(QStringLiteral("Drawing1"));
+    QWidget *view = document->view();
+    view->resize(900, 600);
+    fxsdk::ModuleLoader loader;
+    QString error;
+    QVERIFY2(loader.load(modulePath(), &error), qPrintable(error));
+    const auto send = [view](QEvent::Type type, const QPoint &at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::RightButton,
+                          buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    send(QEvent::MouseButtonPress, QPoint(450, 240), Qt::RightButton);
+    send(QEvent::MouseMove, QPoint(400, 190), Qt::RightButton);
+    send(QEvent::MouseButtonRelease, QPoint(400, 190), Qt::NoButton);
+    QWidget *ring = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        ring = widget->inherits("K2DonutDialog") && widget->isVisible() ? widget : ring;
+    QVERIFY2(ring, "the flick's choice is not on screen");
+
+    loader.unload();
+    QTest::qWait(600);
+    QVERIFY(standin::executedCommands().isEmpty());
 }
 
 void tst_ModuleLoad::loaderFailures_data()

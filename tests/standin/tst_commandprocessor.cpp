@@ -124,8 +124,11 @@ void tst_CommandProcessor::execute()
         actual.append(line.at(0).toString());
     QCOMPARE(actual, history);
     QCOMPARE(received, inputs);
-    QCOMPARE(executed.size(), 1);
-    QCOMPARE(executed.at(0).at(0).toString(), text);
+    // Standard output says "executed" only for what ran.
+    const bool unknown = !history.filter(QStringLiteral("Unknown command")).isEmpty();
+    QCOMPARE(executed.size(), unknown ? 0 : 1);
+    if (!unknown)
+        QCOMPARE(executed.at(0).at(0).toString(), text);
 }
 
 QTEST_MAIN(tst_CommandProcessor)

@@ -110,6 +110,7 @@ private slots:
     void nextEventShows_data();
     void nextEventShows();
     void newPressRestartsTracking();
+    void pressCollectingAnOutcomeStartsAGesture();
     void nullViewPlacesWithoutArming();
     void oneOverlayForAllDocuments();
     void overlayCreatedAgainAfterMainWindowWent();
@@ -366,6 +367,23 @@ void tst_GestureTracker::newPressRestartsTracking()
 
     QCOMPARE(standin::cursorMode(), short(32));
     QCOMPARE(overlay()->pos(), m_view->mapToGlobal(newPress - QPoint(125, 125)));
+}
+
+// A quick hand presses again before the view saw anything after the ring hid: that press
+// collects the choice and still starts the next gesture.
+void tst_GestureTracker::pressCollectingAnOutcomeStartsAGesture()
+{
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    m_mouse->moveTo(pressPoint + QPoint(30, 0));
+    QVERIFY(overlay()->isVisible());
+    overlay()->hideDonut(true);
+    QCOMPARE(standin::cursorMode(), short(0));
+
+    m_mouse->press(pressPoint);
+    QVERIFY(!overlay()->m_finished);
+    m_mouse->moveTo(pressPoint + QPoint(0, -25));
+    QCOMPARE(standin::cursorMode(), short(32));
 }
 
 void tst_GestureTracker::nullViewPlacesWithoutArming()
