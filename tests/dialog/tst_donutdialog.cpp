@@ -137,7 +137,7 @@ void tst_DonutDialog::helpShowsTheGesturesPage()
     QTest::mouseClick(test.button(QDialogButtonBox::Help), Qt::LeftButton);
     auto *help = test.dialog.findChild<QTextBrowser *>();
     QVERIFY(help && help->isVisible());
-    QCOMPARE(help->windowTitle(), QStringLiteral("Mouse gestures"));
+    QCOMPARE(help->windowTitle(), QStringLiteral("Mouse Gestures"));
     QVERIFY(help->toPlainText().contains(QStringLiteral("Reset to Defaults")));
     QVERIFY(test.dialog.isVisible());
 }
