@@ -14,7 +14,6 @@ class tst_ModuleEdge : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void throwStopsAtTheEdge_data();
     void throwStopsAtTheEdge();
 };
@@ -23,12 +22,6 @@ void tst_ModuleEdge::init()
 {
     standin::reset();
     standin::openDocument(QStringLiteral("A"));
-}
-
-void tst_ModuleEdge::cleanup()
-{
-    qunsetenv("SW_THROW_AT");
-    qunsetenv("SW_THROW_KIND");
 }
 
 void tst_ModuleEdge::throwStopsAtTheEdge_data()

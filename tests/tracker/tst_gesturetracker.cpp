@@ -357,7 +357,6 @@ void tst_GestureTracker::finishedRingLeavesItsCommand_data()
     QTest::addColumn<int>("region");
     QTest::addColumn<QString>("command");
     QTest::newRow("accepted, up") << true << 0 << "^C^C_ZOOM _E";
-    QTest::newRow("accepted, right") << true << 6 << "^C^C_LINE";
     QTest::newRow("accepted, up and right") << true << 7 << "^C^C_TRIM";
     QTest::newRow("accepted without a region") << true << -1 << "";
     QTest::newRow("released over a region") << false << 6 << "";
