@@ -138,7 +138,6 @@ void tst_DonutDialog::helpShowsTheGesturesPage()
     auto *help = test.dialog.findChild<QTextBrowser *>();
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("Mouse Gestures"));
-    QVERIFY(help->toPlainText().contains(QStringLiteral("Reset to Defaults")));
     QVERIFY(test.dialog.isVisible());
 }
 
