@@ -41,11 +41,6 @@ CommandLine::CommandLine(QWidget *parent)
     connect(m_input, &QLineEdit::returnPressed, this, &CommandLine::run);
 }
 
-QStringList CommandLine::historyLines() const
-{
-    return m_history->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 void CommandLine::appendHistory(const QString &line)
 {
     m_history->appendPlainText(line);

@@ -17,7 +17,6 @@ public:
     explicit CommandLine(QWidget *parent = nullptr);
 
     QLineEdit *input() const { return m_input; }
-    QStringList historyLines() const;
 
 public slots:
     void appendHistory(const QString &line);

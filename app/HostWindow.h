@@ -32,7 +32,6 @@ public:
     QMainWindow *window() const;
     standin::DrawingView *activeView() const;
     QLineEdit *commandInput() const;
-    CommandLine *commandLine() const { return m_commandLine; }
 
     bool selectLayout(const QString &name);
     // 1-based, in the order the drawings were opened.

@@ -27,7 +27,6 @@ public:
                  const QString &outputFolder, QObject *parent = nullptr);
 
     void start();
-    bool isFinished() const { return m_finished; }
 
     // The steps' runners (see replayVerbs()); false when the step failed, said on stderr.
     bool mouse(const ReplayStep &step);

@@ -75,6 +75,18 @@ CFxBorealQtGate *QgisHost::qtGate()
     return m_gate.get();
 }
 
+void QgisHost::report(const QString &text)
+{
+    fxsdk::HostBackend::report(text);
+    m_iface->messageBar()->pushCritical(QCoreApplication::translate("qgishost", "Mouse Gestures"), text);
+}
+
+QString QgisHost::helpPage(int topic) const
+{
+    // The Mouse Gestures dialog's topic; the page takes the dialog's part from the module.
+    return topic == 9000 ? QStringLiteral(":/host/help/gestures") : QString();
+}
+
 bool QgisHost::isDarkStyle() const
 {
     // QGIS's UI themes set the application palette; a dark window means a dark theme.

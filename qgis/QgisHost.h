@@ -38,6 +38,9 @@ public:
     OdEditor *editor() override;
     CFxBorealQtGate *qtGate() override;
     bool isDarkStyle() const override;
+    // On QGIS's message bar, and in Qt's log.
+    void report(const QString &text) override;
+    QString helpPage(int topic) const override;
 
     QgisInterface *iface() const { return m_iface; }
     fxsdk::Editor &sdkEditor() const { return *m_editor; }

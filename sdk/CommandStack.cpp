@@ -5,6 +5,7 @@
 #include "sdk/HostBackend.h"
 
 #include "sdk/CommandContext.h"
+#include "sdk/Contain.h"
 
 #include "host/CFxString.h"
 
@@ -51,11 +52,7 @@ bool CommandStack::run(const QString &name, CFxDocument *document, QString *fail
     if (!command)
         return false;
     OdSmartPtr<CFxCommandContext> context = OdRxObjectImpl<CommandContext>::createObject(document);
-    try {
-        command->execute(context.get());
-    } catch (const OdError &error) {
-        *failure = CFxString(error.description()).toQString();
-    }
+    contain([&] { command->execute(context.get()); }, failure);
     return true;
 }
 

@@ -19,8 +19,8 @@ public:
     OdEdCommand *LookupCommand(const OdString &name) const override;
 
     int count() const;
-    // Runs the command registered as name in document; false when none is. A command that
-    // fails with an OdError leaves its description in failure.
+    // Runs the command registered as name in document; false when none is. Whatever the
+    // command throws stops here and is described in failure.
     bool run(const QString &name, CFxDocument *document, QString *failure);
 
 private:

@@ -2,7 +2,7 @@
 // The editor.
 #include "sdk/Editor.h"
 
-#include "sdk/HostBackend.h"
+#include "sdk/Contain.h"
 
 #include "host/CFxEditorReactor.h"
 
@@ -34,13 +34,13 @@ QList<CFxEditorReactor *> Editor::hostReactors() const
 void Editor::sendAppStarted()
 {
     for (CFxEditorReactor *reactor : hostReactors())
-        reactor->appStarted();
+        containAndReport("appStarted", [reactor] { reactor->appStarted(); });
 }
 
 void Editor::sendAppClosing()
 {
     for (CFxEditorReactor *reactor : hostReactors())
-        reactor->appClosing();
+        containAndReport("appClosing", [reactor] { reactor->appClosing(); });
 }
 
 int Editor::reactorCount() const

@@ -2,38 +2,37 @@
 // The host's help window.
 #include "sdk/HelpWindow.h"
 
-#include <QFile>
+#include "sdk/HostBackend.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QScreen>
 
 namespace fxsdk {
 
 namespace {
 
-const char *pageName(int topic)
-{
-    return topic == HelpWindow::kGesturesTopic ? "gestures" : nullptr;
-}
-
 // The page in the language of the texts around it, else in English. The host's translation
 // names that language: its locale may be set for numbers and dates only.
-QString pagePath(const QString &folder, const char *name)
+QString read(const QString &page)
 {
-    const QString base = folder + QStringLiteral("/%1_%2.html").arg(QLatin1String(name));
-    const QString localised = base.arg(QCoreApplication::translate("fxsdk::HelpWindow", "en", "language code of the help pages"));
-    return QFile::exists(localised) ? localised : base.arg(QStringLiteral("en"));
-}
-
-QString read(const QString &path)
-{
-    QFile file(path);
+    const QString name = page + QStringLiteral("_%1.html");
+    QFile file(name.arg(QCoreApplication::translate("fxsdk::HelpWindow", "en", "language code of the help pages")));
+    if (!file.exists())
+        file.setFileName(name.arg(QStringLiteral("en")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// Each host brings its own pages (resources under :/host/help), in its own words; what is
-// the same in every host, the dialog, comes from the SDK.
-QString page(const char *name)
+// A page takes in another ("<!-- include :/folder/name -->"), say a module's part of a
+// host's page; one level deep.
+QString withIncludes(QString text)
 {
-    return read(pagePath(QStringLiteral(":/host/help"), name)).replace(QLatin1String("<!-- the dialog -->"), read(pagePath(QStringLiteral(":/sdk/help"), "dialog")));
+    static const QRegularExpression include(QStringLiteral("<!-- include (\\S+) -->"));
+    for (QRegularExpressionMatch match = include.match(text); match.hasMatch(); match = include.match(text))
+        text.replace(match.capturedStart(), match.capturedLength(), read(match.captured(1)));
+    return text;
 }
 
 } // namespace
@@ -49,8 +48,8 @@ HelpWindow::HelpWindow(QWidget *owner) : QTextBrowser(owner)
 
 bool HelpWindow::showTopic(int topic)
 {
-    const char *name = pageName(topic);
-    const QString text = name ? page(name) : QString();
+    const QString page = hostBackend() ? hostBackend()->helpPage(topic) : QString();
+    const QString text = page.isEmpty() ? QString() : withIncludes(read(page));
     const bool found = !text.isEmpty();
     if (found)
         setHtml(text);
@@ -64,13 +63,33 @@ bool HelpWindow::showTopic(int topic)
 HelpWindow *HelpWindow::open(int topic, QWidget *owner)
 {
     HelpWindow *window = owner ? owner->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!window)
+    if (!window) {
         window = new HelpWindow(owner);
+        if (owner && owner->screen())
+            window->move(placeBeside(owner->frameGeometry(), window->size(), owner->screen()->availableGeometry()));
+    }
     window->showTopic(topic);
     window->show();
     window->raise();
     window->activateWindow();
     return window;
+}
+
+QPoint HelpWindow::placeBeside(const QRect &owner, const QSize &size, const QRect &screen)
+{
+    int x = owner.right() + 1;
+    if (x + size.width() - 1 > screen.right())
+        x = owner.left() - size.width() >= screen.left() ? owner.left() - size.width() : screen.right() + 1 - size.width();
+    const int y = qBound(screen.top(), owner.top(), qMax(screen.top(), screen.bottom() + 1 - size.height()));
+    return {qMax(x, screen.left()), y};
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Close))
+        close();
+    else
+        QTextBrowser::keyPressEvent(event);
 }
 
 } // namespace fxsdk

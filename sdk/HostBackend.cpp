@@ -39,6 +39,16 @@ bool HostBackend::isCustomBlockCommand(CFxDocument *, const QString &, int) cons
 
 void HostBackend::record(const QString &) {}
 
+void HostBackend::report(const QString &text)
+{
+    qWarning("%s", qPrintable(text));
+}
+
+QString HostBackend::helpPage(int) const
+{
+    return QString();
+}
+
 void setHostBackend(HostBackend *backend)
 {
     g_backend = backend;
@@ -53,6 +63,14 @@ void record(const QString &entry)
 {
     if (g_backend)
         g_backend->record(entry);
+}
+
+void report(const QString &text)
+{
+    if (g_backend)
+        g_backend->report(text);
+    else
+        qWarning("%s", qPrintable(text));
 }
 
 } // namespace fxsdk

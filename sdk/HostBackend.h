@@ -37,6 +37,13 @@ public:
     virtual bool isCustomBlockCommand(CFxDocument *document, const QString &command, int flags) const;
     // Registrations the module made (commands, reactors), for hosts that keep a record.
     virtual void record(const QString &entry);
+    // A failure the host should show its user (a module that threw, say); the default
+    // writes it to Qt's log.
+    virtual void report(const QString &text);
+    // The page a help topic shows: a resource path without "_<language>.html", e.g.
+    // ":/host/help/gestures" for :/host/help/gestures_en.html; empty for a topic without
+    // a page.
+    virtual QString helpPage(int topic) const;
 };
 
 // The host installs its backend before it loads a module and removes it (null) after
@@ -45,5 +52,7 @@ FXSDK_API void setHostBackend(HostBackend *backend);
 FXSDK_API HostBackend *hostBackend();
 // Passes entry to the backend's record(), when there is a backend.
 FXSDK_API void record(const QString &entry);
+// Passes text to the backend's report(), else to Qt's log.
+FXSDK_API void report(const QString &text);
 
 } // namespace fxsdk

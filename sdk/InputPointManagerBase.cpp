@@ -2,7 +2,7 @@
 // What every host's input-point manager does alike.
 #include "sdk/InputPointManagerBase.h"
 
-#include "sdk/HostBackend.h"
+#include "sdk/Contain.h"
 
 #include "host/CFxTracker.h"
 
@@ -94,13 +94,16 @@ void InputPointManagerBase::deliver(int code, const QPoint &devicePoint, bool ge
     // A tracker may detach another one (a command closing a document, say).
     for (CFxTracker *tracker : trackers) {
         if (m_trackers.contains(tracker))
-            tracker->OnInputEvent(code, this);
+            containAndReport("A tracker's input event", [&] { tracker->OnInputEvent(code, this); });
     }
     m_gesturePress = false;
     m_trackingMove = false;
     for (CFxTracker *tracker : trackers) {
-        if (m_trackers.contains(tracker) && tracker->HasPendingCommand())
-            tracker->ExecutePendingCommand();
+        if (m_trackers.contains(tracker))
+            containAndReport("A tracker's command", [&] {
+                if (tracker->HasPendingCommand())
+                    tracker->ExecutePendingCommand();
+            });
     }
 }
 

@@ -10,7 +10,9 @@ class QWidget;
 
 namespace fxsdk {
 
-// flags and the answer: CFxSystemServices::MessageFlags and MessageAnswer.
+// flags and the answer: CFxSystemServices::MessageFlags and MessageAnswer. With
+// FXSDK_MESSAGE_BOXES=fail in the environment (the test suite's) no box opens: the process
+// ends at once, naming the box's title and text.
 FXSDK_API int showMessageBox(QWidget *parent, const QString &text, const QString &title, unsigned flags);
 
 } // namespace fxsdk

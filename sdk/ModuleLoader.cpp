@@ -2,6 +2,7 @@
 // Loads a module file the way the host does.
 #include "sdk/ModuleLoader.h"
 
+#include "sdk/Contain.h"
 #include "sdk/Editor.h"
 
 #include "host/OdRxModule.h"
@@ -94,11 +95,18 @@ bool ModuleLoader::load(const QString &path, QString *error)
     }
 
     HMODULE handle = m_library;
-    m_module = create(handle);
+    QString failure;
+    if (!contain([&] { m_module = create(handle); }, &failure))
+        return fail(QStringLiteral("creating its module object failed: %1.").arg(failure));
     if (!m_module)
         return fail(QStringLiteral("it created no module object."));
     m_path = fullPath;
-    m_module->initApp();
+    if (!contain([this] { m_module->initApp(); }, &failure)) {
+        // uninitApp takes back what initApp registered before it failed.
+        const QString cause = QStringLiteral("its initApp failed: %1.").arg(failure);
+        takeDown();
+        return fail(cause);
+    }
     return true;
 }
 
@@ -113,9 +121,21 @@ void ModuleLoader::unload()
     // A module that got no editor registered no reactors to tell.
     if (auto *editor = dynamic_cast<Editor *>(odedEditor()))
         editor->sendAppClosing();
-    m_module->uninitApp();
-    std::exchange(m_module, nullptr)->deleteModule();
-    dlclose(std::exchange(m_library, nullptr));
+    takeDown();
+}
+
+void ModuleLoader::takeDown()
+{
+    QString failure;
+    bool whole = contain([this] { m_module->uninitApp(); }, &failure) &&
+                 contain([this] { std::exchange(m_module, nullptr)->deleteModule(); }, &failure);
+    m_module = nullptr;
+    void *library = std::exchange(m_library, nullptr);
+    // What a failed module left registered may still be called: its code stays mapped.
+    if (whole)
+        dlclose(library);
+    else
+        report(QStringLiteral("Unloading module \"%1\" failed: %2. Its file stays loaded.").arg(m_path, failure));
     m_path.clear();
 }
 

@@ -32,6 +32,9 @@ public:
     QString path() const;
 
 private:
+    // uninitApp, deleteModule, close the file: each step only when the one before returned.
+    void takeDown();
+
     void *m_library = nullptr;
     rz_OdRxModule *m_module = nullptr;
     QString m_path;

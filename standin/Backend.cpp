@@ -6,6 +6,7 @@
 #include "standin/CommandProcessor.h"
 #include "standin/Document.h"
 #include "standin/DocumentManager.h"
+#include "standin/HostSignals.h"
 #include "standin/HostState.h"
 #include "standin/SystemServices.h"
 
@@ -95,6 +96,18 @@ bool Backend::isCustomBlockCommand(CFxDocument *, const QString &, int) const
 void Backend::record(const QString &entry)
 {
     HostState::get().log(entry);
+}
+
+QString Backend::helpPage(int topic) const
+{
+    // The Mouse Gestures dialog's topic; the page takes the dialog's part from the module.
+    return topic == 9000 ? QStringLiteral(":/host/help/gestures") : QString();
+}
+
+void Backend::report(const QString &text)
+{
+    fxsdk::HostBackend::report(text);
+    emit hostSignals()->historyLine(text);
 }
 
 } // namespace standin

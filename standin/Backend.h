@@ -22,6 +22,9 @@ public:
     bool isRestrictedCommand(const QString &command, CommandMode &mode) const override;
     bool isCustomBlockCommand(CFxDocument *document, const QString &command, int flags) const override;
     void record(const QString &entry) override;
+    // On the command history, and in Qt's log (standard error).
+    void report(const QString &text) override;
+    QString helpPage(int topic) const override;
 };
 
 } // namespace standin

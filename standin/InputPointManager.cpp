@@ -65,11 +65,6 @@ void InputPointManager::setBlockingState(BlockingState state, bool on)
     m_blocking[int(state)] = on;
 }
 
-bool InputPointManager::blockingState(BlockingState state) const
-{
-    return m_blocking[int(state)];
-}
-
 void InputPointManager::setViewPresent(bool present)
 {
     m_viewPresent = present;

@@ -37,7 +37,6 @@ public:
     CFxView *GetView() const override;
 
     void setBlockingState(BlockingState state, bool on);
-    bool blockingState(BlockingState state) const;
     void setViewPresent(bool present);
 
 protected:

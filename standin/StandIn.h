@@ -132,8 +132,8 @@ STANDIN_API Catalogue *catalogue();
 // Replaces the current catalogue by a file's; on failure the catalogue is empty and
 // error reads "<file>:<line>: <reason>".
 STANDIN_API bool loadCatalogue(const QString &path, QString *error = nullptr);
-// The bundled catalogue: the source tree's while it exists, else the one installed in
-// "catalogue/" beside the stand-in library.
+// The bundled catalogue: "catalogue/" beside the stand-in library, in the build folder as
+// in an installed tree.
 STANDIN_API QString defaultCataloguePath();
 
 // ---- Drawing-view input and the command processor ------------------------------

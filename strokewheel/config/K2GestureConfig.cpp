@@ -81,8 +81,6 @@ QVector<K2CommandInfo> K2GestureConfig::readCommands(int expectedCount) const
     // The host's order, duplicates kept; only commands the host offers with a macro count.
     CFxUICustomization *ui = GetFxSystemServices()->GetUICustomization();
     const int iconSize = 2 * CFxUtils::GetToolbarsIconSize();
-    // Translated once per walk: most commands of a large catalogue are in no menu.
-    const QString others = QCoreApplication::translate("QObject", "Others");
     QVector<K2CommandInfo> list;
     list.reserve(expectedCount);
     for (CFxCommandGroupIteratorPtr groups = ui->NewCommandGroupIterator(); !groups->Done(); groups->Next()) {
@@ -101,8 +99,7 @@ QVector<K2CommandInfo> K2GestureConfig::readCommands(int expectedCount) const
             info.caption = command->GetCaption();
             info.helpText = command->GetHelpText();
             info.id = command->GetId();
-            const auto found = categoryByMacro.constFind(info.macro);
-            info.category = found != categoryByMacro.constEnd() ? found.value() : others;
+            info.category = categoryFor(info.macro);
             list.append(std::move(info));
         }
     }
@@ -114,6 +111,8 @@ void K2GestureConfig::buildCategoryMap()
     // A top-level item is named by its own caption, exactly as a sub-item under an
     // unnamed parent, so each menu bar is walked as a menu with an empty category.
     CFxUICustomization *ui = GetFxSystemServices()->GetUICustomization();
+    // Translated once per walk: most commands of a large catalogue are in no menu.
+    othersCategory = QCoreApplication::translate("QObject", "Others");
     for (CFxMenuGroupIteratorPtr groups = ui->NewMenuGroupIterator(); !groups->Done(); groups->Next()) {
         if (const CFxMenuGroup *group = groups->GetMenuGroup())
             addMenuCategories(QString(), group->GetRootMenu());
@@ -139,9 +138,7 @@ void K2GestureConfig::addMenuCategories(const QString &category, CFxMenu *menu)
 QString K2GestureConfig::categoryFor(const QString &macro) const
 {
     const auto found = categoryByMacro.constFind(macro);
-    if (found != categoryByMacro.constEnd())
-        return found.value();
-    return QCoreApplication::translate("QObject", "Others");
+    return found != categoryByMacro.constEnd() ? found.value() : othersCategory;
 }
 
 void K2GestureConfig::loadFlags()

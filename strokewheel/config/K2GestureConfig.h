@@ -53,6 +53,8 @@ private:
     K2GestureConfig(const K2GestureConfig &) = delete;
     K2GestureConfig &operator=(const K2GestureConfig &) = delete;
     QVector<K2CommandInfo> readCommands(int expectedCount) const;
+    // The category of commands in no menu, in the user's language.
+    QString othersCategory;
     void loadSlots(const QString *keys, int count, QVector<qint64> &slotTable, quint8 K2CommandInfo::*regionByte,
                    bool noKeyStored);
 

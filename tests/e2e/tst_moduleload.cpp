@@ -24,7 +24,7 @@ private slots:
     void unloadDuringTheChoicesHold();
     void loaderFailures_data();
     void loaderFailures();
-    void demoLeavesAPopulatedProfileAlone();
+    void demoRunsAndLeavesAPopulatedProfileAlone();
 
 private:
     QString modulePath() const { return qEnvironmentVariable("STROKEWHEEL_MODULE"); }
@@ -155,7 +155,7 @@ void tst_ModuleLoad::loaderFailures()
     QVERIFY(!standin::lookupCommand(QStringLiteral("GESTURE")));
 }
 
-void tst_ModuleLoad::demoLeavesAPopulatedProfileAlone()
+void tst_ModuleLoad::demoRunsAndLeavesAPopulatedProfileAlone()
 {
     QTemporaryDir folder;
     const QString profile = folder.filePath(QStringLiteral("profile"));
@@ -163,10 +163,13 @@ void tst_ModuleLoad::demoLeavesAPopulatedProfileAlone()
     QVERIFY(testsupport::writeFile(profile + QStringLiteral("/notes.txt"), "mine"));
     QProcess host;
     host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    host.start(QStringLiteral(SW_HOST), {"--demo", "--profile", profile, "--module", modulePath(), "--output",
-                                         folder.filePath(QStringLiteral("out"))});
+    const QString output = folder.filePath(QStringLiteral("out"));
+    host.start(QStringLiteral(SW_HOST), {"--demo", "--profile", profile, "--module", modulePath(), "--output", output});
     QVERIFY(host.waitForFinished(60000));
     QCOMPARE(host.exitCode(), 0);
+    QVERIFY(host.readAllStandardOutput().contains("executed: ^C^C_CIRCLE"));
+    for (const char *name : {"gesture-list.pdf", "dialog.png", "overlay-8-light.png", "overlay-4-dark.png"})
+        QVERIFY2(QFileInfo(output + QLatin1Char('/') + QLatin1String(name)).size() > 0, name);
     QVERIFY(QFileInfo(profile + QStringLiteral("/mine")).isDir());
     QCOMPARE(testsupport::contents(profile + QStringLiteral("/notes.txt")), QByteArray("mine"));
 }

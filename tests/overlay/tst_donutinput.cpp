@@ -333,6 +333,9 @@ void tst_DonutInput::releaseCancels()
 
     sendRelease(Qt::MouseButton(button), stillHeld, modifiers);
 
+    // What the tracker collects: finished, and nothing to run.
+    QVERIFY(m_overlay->m_finished);
+    QVERIFY(!m_overlay->m_accepted);
     QVERIFY(!m_overlay->isVisible());
     // The region stays readable until the next show.
     QCOMPARE(m_overlay->currentRegion(), 3);

@@ -327,6 +327,13 @@ void tst_DrawingView::pendingCommandsRunAfterAllTrackers()
 
 void tst_DrawingView::contextMenuRunsViewCommands()
 {
+    // A claimed right click (a gesture) opens no menu; the claim ends with it.
+    RecordingTracker *claimer = addTracker(QStringLiteral("claimer"));
+    claimer->react = [](CFxInputPointManager *manager) { manager->ClaimGesture(); };
+    m_mouse->press(QPoint(50, 40));
+    m_mouse->release();
+    QCOMPARE(standin::contextMenuCount(), 0);
+    claimer->react = nullptr;
     m_mouse->press(QPoint(50, 40));
     m_mouse->release();
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());

@@ -79,13 +79,11 @@ const QStringList blockingQueries = {
 
 const QPoint pressPoint(200, 150);
 
-enum class Finish { ReleaseInsideRing, AcceptedWithoutRegion, CommitUnassignedRegion };
 enum class NextEvent { FurtherDrag, BackToPress, LeftPress, Release };
 enum class Phase { AtPress, WhileTracking, WhileArmed };
 
 } // namespace
 
-Q_DECLARE_METATYPE(Finish)
 Q_DECLARE_METATYPE(NextEvent)
 Q_DECLARE_METATYPE(Phase)
 Q_DECLARE_METATYPE(standin::BlockingState)
@@ -109,6 +107,8 @@ private slots:
     void threshold();
     void nextEventShows_data();
     void nextEventShows();
+    void finishedRingLeavesItsCommand_data();
+    void finishedRingLeavesItsCommand();
     void newPressRestartsTracking();
     void pressCollectingAnOutcomeStartsAGesture();
     void nullViewPlacesWithoutArming();
@@ -121,7 +121,6 @@ private:
     void setUpHost();
     void attach(standin::Document *document);
     K2DonutDialogTLStyleImpl *overlay() const { return m_tracker->m_overlay.data(); }
-    // Press, then drag out along the middle of region until the ring shows.
 
     std::unique_ptr<K2MouseGestureTracker> m_tracker;
     std::unique_ptr<InputForwarder> m_forwarder;
@@ -351,6 +350,37 @@ void tst_GestureTracker::nextEventShows()
     QCOMPARE(QWidget::mouseGrabber(), overlay());
     // Centred on the press, not where the threshold was crossed or the showing event was.
     QCOMPARE(overlay()->geometry(), gesturetest::ringGeometryAround(m_view, pressPoint));
+}
+
+void tst_GestureTracker::finishedRingLeavesItsCommand_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("region");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("accepted, up") << true << 0 << "^C^C_ZOOM _E";
+    QTest::newRow("accepted, up and right") << true << 7 << "^C^C_TRIM";
+    QTest::newRow("accepted without a region") << true << -1 << "";
+    QTest::newRow("released over a region") << false << 6 << "";
+}
+
+void tst_GestureTracker::finishedRingLeavesItsCommand()
+{
+    QFETCH(bool, accepted);
+    QFETCH(int, region);
+    QVERIFY(standin::loadCatalogue(standin::defaultCataloguePath()));
+    K2GestureConfig::instance()->restoreFactorySettings();
+    m_mouse->press(pressPoint);
+    m_mouse->moveTo(pressPoint + QPoint(25, 0));
+    m_mouse->moveTo(pressPoint + QPoint(40, 0));
+    QVERIFY(overlay()->isVisible());
+    overlay()->m_currentRegion = qint16(region);
+    overlay()->hideDonut(accepted);
+
+    // The next event of the view collects the outcome.
+    m_mouse->moveTo(pressPoint + QPoint(41, 0));
+    QTEST(m_tracker->m_pendingCommand.toQString(), "command");
+    // The button's release went to the ring: the host must not think it still down.
+    QVERIFY(!m_document->GetInputPointManager()->IsGestureButtonDown());
 }
 
 void tst_GestureTracker::newPressRestartsTracking()
