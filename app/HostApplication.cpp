@@ -69,8 +69,9 @@ void HostApplication::report(const QString &line)
 void HostApplication::alert(const QString &line)
 {
     report(line);
-    if (std::exchange(m_alerted, true))
+    if (m_alerted.contains(line))
         return;
+    m_alerted.insert(line);
     // Not modal: a script or a gesture in progress goes on.
     auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), line, QMessageBox::Ok,
                                 standin::mainWindow());
@@ -217,6 +218,7 @@ void HostApplication::loadModule()
 void HostApplication::shutdown()
 {
     m_loader.unload();
+    // The last chance for what is pending; a lock held elsewhere gets a moment, no more.
     if (standin::SettingsStore *store = standin::settingsStore())
-        store->flush();
+        store->flush(kExitLockWaitMs);
 }
