@@ -26,6 +26,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <utility>
 
 const char *const HostApplication::kModuleFileName = "Strokewheel_4.03_15.tx";
 const char *const HostApplication::kSettingsFileName = "settings.ini";
@@ -217,6 +218,8 @@ void HostApplication::loadModule()
 
 void HostApplication::shutdown()
 {
+    if (std::exchange(m_shutDown, true))
+        return;
     m_loader.unload();
     // The last chance for what is pending; a lock held elsewhere gets a moment, no more.
     if (standin::SettingsStore *store = standin::settingsStore())

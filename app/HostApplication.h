@@ -62,6 +62,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_throwAwayProfile;
     QSet<QString> m_alerted;
     bool m_scripted = false;
+    bool m_shutDown = false;
     QVector<ReplayStep> m_steps;
     QString m_scriptName;
     ReplayRunner *m_runner = nullptr;
