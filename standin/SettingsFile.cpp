@@ -35,7 +35,8 @@ bool SettingsFile::Stamp::operator==(const Stamp &other) const
 }
 
 SettingsFile::SettingsFile(const QString &path)
-    : m_path(path)
+    : m_path(path),
+      m_encodedPath(QFile::encodeName(path))
 {
 }
 
@@ -48,6 +49,7 @@ void SettingsFile::setPath(const QString &path)
 {
     unlock();
     m_path = path;
+    m_encodedPath = QFile::encodeName(path);
 }
 
 QString SettingsFile::path() const
@@ -64,7 +66,7 @@ SettingsFile::Stamp SettingsFile::stamp() const
 {
     Stamp result;
     struct stat status;
-    if (::stat(QFile::encodeName(m_path).constData(), &status) != 0)
+    if (::stat(m_encodedPath.constData(), &status) != 0)
         return result;
     result.exists = true;
     result.device = status.st_dev;

@@ -54,6 +54,7 @@ private:
     void removeLeftovers(const QString &target) const;
 
     QString m_path;
+    QByteArray m_encodedPath;   // stamp() runs on every read of the store
     int m_lock = -1;
 };
 

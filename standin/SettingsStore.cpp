@@ -26,6 +26,9 @@ SettingsStore::SettingsStore()
 {
     m_flushTimer.setSingleShot(true);
     QObject::connect(&m_flushTimer, &QTimer::timeout, [this] { flush(); });
+    m_recheckTimer.setSingleShot(true);
+    m_recheckTimer.setInterval(0);
+    QObject::connect(&m_recheckTimer, &QTimer::timeout, [this] { m_stampChecked = false; });
 }
 
 SettingsStore::~SettingsStore()
@@ -150,9 +153,16 @@ bool SettingsStore::isPersistent() const
 void SettingsStore::ensureLoaded() const
 {
     // Loading only replaces what the file holds; the store's observable state is the file's,
-    // as it is on disk now (another process may have saved since).
-    if (!m_loaded || (!m_file.path().isEmpty() && m_file.stamp() != m_stamp))
+    // as it is on disk now (another process may have saved since). Once per turn of the
+    // event loop is now enough: a load reads the store some thirty times in one turn.
+    if (!m_loaded) {
         const_cast<SettingsStore *>(this)->load();
+    } else if (!m_file.path().isEmpty() && !m_stampChecked) {
+        m_stampChecked = true;
+        m_recheckTimer.start();
+        if (m_file.stamp() != m_stamp)
+            const_cast<SettingsStore *>(this)->load();
+    }
 }
 
 bool SettingsStore::contains(const QString &section, const QString &key) const

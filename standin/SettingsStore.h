@@ -33,8 +33,8 @@ public:
     void SetValue(const OdString &section, const OdString &key, const OdResBuf *value) override;
 
     // Binds the store to an INI file. The values in memory are dropped; the file's are read
-    // when the store is next used (a missing file is a fresh profile), and read again
-    // whenever another process has changed it.
+    // when the store is next used (a missing file is a fresh profile), and read again in
+    // the first use of a later turn of the event loop when another process has changed it.
     void setFile(const QString &path);
     QString file() const;
     // Reads the bound file now, replacing the values in memory; changes not yet written stay
@@ -82,10 +82,12 @@ private:
     SettingsFile m_file;
     SettingsFile::Stamp m_stamp;
     QTimer m_flushTimer;
+    mutable QTimer m_recheckTimer;
     ProblemHandler m_problemHandler;
     mutable QSet<QString> m_readProblemsTold;
     mutable QSet<QString> m_writeProblemsTold;
     mutable bool m_loaded = true;
+    mutable bool m_stampChecked = false;
     mutable bool m_fileReadable = true;
     bool m_lastWriteFailed = false;
     bool m_writesHeld = false;
