@@ -157,7 +157,7 @@ void tst_ModuleLoad::damagedFileNeverTakesTheHostDown()
         QVERIFY(host.waitForFinished(60000));
         const QByteArray said = host.readAllStandardError();
         QVERIFY2(host.exitStatus() == QProcess::NormalExit && host.exitCode() == 0,
-                 qPrintable(QStringLiteral("byte %1: %2").arg(offset).arg(QString::fromLocal8Bit(said))));
+                 qPrintable(QStringLiteral("round %1, byte %2: %3").arg(round).arg(offset).arg(QString::fromLocal8Bit(said))));
         // Refused: the file is named, and the host runs on without gestures.
         if (said.contains("Cannot load module"))
             QVERIFY2(said.contains("Cannot load module \"" + path.toUtf8() + "\": ") && ++refused, said.constData());
