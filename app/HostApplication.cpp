@@ -26,6 +26,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <utility>
 
 const char *const HostApplication::kModuleFileName = "Strokewheel_4.03_15.tx";
 const char *const HostApplication::kSettingsFileName = "settings.ini";
@@ -69,8 +70,9 @@ void HostApplication::report(const QString &line)
 void HostApplication::alert(const QString &line)
 {
     report(line);
-    if (std::exchange(m_alerted, true))
+    if (m_alerted.contains(line))
         return;
+    m_alerted.insert(line);
     // Not modal: a script or a gesture in progress goes on.
     auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), line, QMessageBox::Ok,
                                 standin::mainWindow());
@@ -216,7 +218,10 @@ void HostApplication::loadModule()
 
 void HostApplication::shutdown()
 {
+    if (std::exchange(m_shutDown, true))
+        return;
     m_loader.unload();
+    // The last chance for what is pending; a lock held elsewhere gets a moment, no more.
     if (standin::SettingsStore *store = standin::settingsStore())
-        store->flush();
+        store->flush(kExitLockWaitMs);
 }

@@ -8,6 +8,7 @@
 #include "sdk/ModuleLoader.h"
 
 #include <QObject>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QStringList>
 #include <QVector>
@@ -26,6 +27,7 @@ class HostApplication : public QObject
 public:
     static constexpr int kExitFailed = 1;
     static constexpr int kExitMalformedScript = 2;
+    static constexpr int kExitLockWaitMs = 1000;
     static const char *const kModuleFileName;
     static const char *const kSettingsFileName;
     static const char *const kDemoScript;
@@ -48,7 +50,8 @@ private:
     void loadModule();
     bool prepareScript(int *exitCode);
     void report(const QString &line);
-    // A problem the user must not miss: in the command history, the first one also in a message.
+    // A problem the user must not miss: in the command history, and each distinct one once
+    // in a message.
     void alert(const QString &line);
 
     HostOptions m_options;
@@ -57,8 +60,9 @@ private:
     std::vector<std::unique_ptr<QTranslator>> m_translators;
     QStringList m_earlyReports;
     std::unique_ptr<QTemporaryDir> m_throwAwayProfile;
-    bool m_alerted = false;
+    QSet<QString> m_alerted;
     bool m_scripted = false;
+    bool m_shutDown = false;
     QVector<ReplayStep> m_steps;
     QString m_scriptName;
     ReplayRunner *m_runner = nullptr;

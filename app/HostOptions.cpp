@@ -86,6 +86,12 @@ HostOptions HostOptions::parse(const QStringList &arguments, const QProcessEnvir
     options.language = parser.value(lang);
     options.cataloguePath = parser.value(catalogue);
     options.demo = parser.isSet(demo);
+    // Qt names files in UTF-8: a byte that is none would silently become another file.
+    for (const QCommandLineOption *path : {&module, &profile, &replay, &output, &catalogue}) {
+        if (parser.value(*path).contains(QChar::ReplacementCharacter))
+            return fail(QStringLiteral("The name given with --%1 is not UTF-8 text; no file or folder of that name "
+                                       "can be used.").arg(path->names().first()));
+    }
     if (options.demo && !options.replayScript.isEmpty())
         return fail(QStringLiteral("--demo and --replay exclude each other."));
     options.offscreen = !displayAvailable(environment);

@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -70,6 +71,10 @@ void ReplayRunner::runNext()
 {
     if (m_finished)
         return;
+    if (!checkPrinted()) {
+        finish(1);
+        return;
+    }
     if (m_next >= m_steps.size()) {
         finish(0);
         return;
@@ -217,6 +222,22 @@ bool ReplayRunner::block(const ReplayStep &step)
 bool ReplayRunner::wait(const ReplayStep &)
 {
     // runNext has timed the next step.
+    return true;
+}
+
+bool ReplayRunner::await(const ReplayStep &step)
+{
+    constexpr qint64 kMostMs = 120000;
+    if (QFileInfo::exists(m_output.absoluteFilePath(step.text))) {
+        m_awaiting.invalidate();
+        return true;
+    }
+    if (!m_awaiting.isValid())
+        m_awaiting.start();
+    else if (m_awaiting.hasExpired(kMostMs))
+        return fail(step, QStringLiteral("%1 did not appear").arg(quoted(step.text)));
+    // The same step again at the next shot.
+    --m_next;
     return true;
 }
 
@@ -387,8 +408,23 @@ bool ReplayRunner::print(const ReplayStep &step)
     const QString path = outputPath(step.text);
     dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
     dialog->printer()->setOutputFileName(path);
+    // An older print must not pass for this one.
+    QFile::remove(path);
     // done() rather than accept(): accept() would read the printer back from the form.
     dialog->done(QDialog::Accepted);
+    // The list is printed once the dialog's loop has returned, before the next step.
+    m_printed = {step, path};
+    return true;
+}
+
+bool ReplayRunner::checkPrinted()
+{
+    const ReplayStep step = std::exchange(m_printed.first, ReplayStep());
+    if (!step.verb)
+        return true;
+    const QString &path = m_printed.second;
+    if (QFileInfo(path).size() == 0)
+        return fail(step, QStringLiteral("nothing was printed to %1").arg(quoted(path)));
     std::printf("printed: %s\n", qPrintable(path));
     std::fflush(stdout);
     return true;

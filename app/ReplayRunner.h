@@ -7,7 +7,9 @@
 #include "app/ReplayStep.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QPair>
 #include <QStringList>
 #include <QVector>
 
@@ -47,6 +49,7 @@ public:
     bool block(const ReplayStep &step);
     bool setState(const ReplayStep &step);
     bool wait(const ReplayStep &step);
+    bool await(const ReplayStep &step);
     bool screenshot(const ReplayStep &step);
     bool expectExecuted(const ReplayStep &step);
     bool expectNothingExecuted(const ReplayStep &step);
@@ -68,6 +71,8 @@ private:
     bool runBurst(const ReplayStep &step);
     bool fail(const ReplayStep &step, const QString &message);
     void finish(int exitCode);
+    // After a print step: the file it named holds the print.
+    bool checkPrinted();
 
     // The active modal dialog, else the main window.
     QWidget *scope() const;
@@ -87,6 +92,10 @@ private:
     QStringList m_executed;
     // Global; the ring is centred there.
     QPoint m_lastPress;
+    // The last print step and its file, until checked.
+    QPair<ReplayStep, QString> m_printed;
+    // Since when the current `await` waits.
+    QElapsedTimer m_awaiting;
     int m_next = 0;
     bool m_finished = false;
 };

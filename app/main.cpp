@@ -2,6 +2,7 @@
 // strokewheel-host: the stand-in CAD application that loads the Strokewheel module.
 #include "app/HostApplication.h"
 #include "app/HostOptions.h"
+#include "app/TerminationSignals.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     }
 
     int exitCode = 0;
+    const TerminationSignals terminationSignals;
     HostApplication host(options);
     if (!host.start(&exitCode))
         return exitCode;

@@ -4,6 +4,7 @@
 
 #include "sdk/Contain.h"
 #include "sdk/Editor.h"
+#include "sdk/ModuleProbe.h"
 
 #include "host/OdRxModule.h"
 
@@ -75,6 +76,11 @@ bool ModuleLoader::load(const QString &path, QString *error)
     const QString damaged = damage(fullPath);
     if (!damaged.isEmpty())
         return fail(damaged);
+    // Headers that look whole still hide what only the dynamic linker finds, and a fault
+    // there would take the host down: another process tries first.
+    QString probeReason;
+    if (!ModuleProbe::loads(fullPath, &probeReason))
+        return fail(probeReason);
     m_library = dlopen(QFile::encodeName(fullPath).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!m_library)
         return fail(QString::fromLocal8Bit(dlerror()) + QLatin1Char('.'));

@@ -69,6 +69,13 @@ bool CatalogueReader::read(Catalogue *catalogue, QString *error)
             return false;
         }
     }
+    // Assignments the host no longer offers are dropped: offering nothing by accident
+    // would empty every region.
+    if (m_definedOnLine.isEmpty()) {
+        if (error)
+            *error = QString::fromLatin1("%1:%2: no command in the catalogue").arg(m_path).arg(m_lineNumber);
+        return false;
+    }
     return true;
 }
 

@@ -12,9 +12,16 @@ QString IniFile::escaped(const QString &text, bool isName)
     static const QString nameSpecials = QString::fromLatin1("=[];#");
     QString result;
     result.reserve(text.size());
-    for (const QChar c : text) {
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // Blanks at either end would be trimmed away when read.
+        const bool atEnd = i == 0 || i == text.size() - 1;
         if (c == QLatin1Char('\\'))
             result += QLatin1String("\\\\");
+        else if (c == QLatin1Char(' ') && atEnd)
+            result += QLatin1String("\\ ");
+        else if (c == QLatin1Char('\t') && atEnd)
+            result += QLatin1String("\\t");
         else if (c == QLatin1Char('\n'))
             result += QLatin1String("\\n");
         else if (c == QLatin1Char('\r'))
@@ -29,7 +36,7 @@ QString IniFile::escaped(const QString &text, bool isName)
 
 bool IniFile::unescape(const QString &text, QString *result)
 {
-    static const QString verbatim = QString::fromLatin1("\\=[];#");
+    static const QString verbatim = QString::fromLatin1("\\=[];# ");
     result->clear();
     result->reserve(text.size());
     for (int i = 0; i < text.size(); ++i) {
@@ -45,12 +52,31 @@ bool IniFile::unescape(const QString &text, QString *result)
             *result += QLatin1Char('\n');
         else if (next == QLatin1Char('r'))
             *result += QLatin1Char('\r');
+        else if (next == QLatin1Char('t'))
+            *result += QLatin1Char('\t');
         else if (verbatim.contains(next))
             *result += next;
         else
             return false;
     }
     return true;
+}
+
+QString IniFile::trimmed(const QString &text)
+{
+    int begin = 0;
+    int end = text.size();
+    while (begin < end && text.at(begin).isSpace())
+        ++begin;
+    while (end > begin && text.at(end - 1).isSpace())
+        --end;
+    // A blank after an escaping backslash belongs to the text.
+    int backslashes = 0;
+    while (end - backslashes > begin && text.at(end - 1 - backslashes) == QLatin1Char('\\'))
+        ++backslashes;
+    if (backslashes % 2 == 1 && end < text.size())
+        ++end;
+    return text.mid(begin, end - begin);
 }
 
 int IniFile::unescapedIndexOf(const QString &text, QChar c)
@@ -68,6 +94,7 @@ struct IniFile::Line
 {
     QString text;      // without its line end
     bool isValue = false;
+    bool isHeader = false;
     QString section;   // the section the line belongs to
     QString key;
     QString value;
@@ -108,10 +135,11 @@ bool IniFile::split(const QByteArray &data, QVector<Line> *lines, QString *lineE
             *error = QString::fromLatin1("line %1: %2").arg(n + 1).arg(QLatin1String(reason));
             return false;
         };
-        const QString &t = line.text;
+        // Blanks around section names, keys, values and comments are Qt's INI layout too.
+        const QString t = trimmed(line.text);
         if (t.startsWith(QLatin1Char('['))) {
             const int close = unescapedIndexOf(t, QLatin1Char(']'));
-            if (close != t.size() - 1 || !unescape(t.mid(1, close - 1), &current))
+            if (close != t.size() - 1 || !unescape(trimmed(t.mid(1, close - 1)), &current))
                 return fail("malformed section header");
             inSection = true;
         } else if (!t.isEmpty() && !t.startsWith(QLatin1Char(';')) && !t.startsWith(QLatin1Char('#'))) {
@@ -120,10 +148,11 @@ bool IniFile::split(const QByteArray &data, QVector<Line> *lines, QString *lineE
                 return fail("expected key=value");
             if (!inSection)
                 return fail("value outside a section");
-            if (!unescape(t.left(equals), &line.key) || !unescape(t.mid(equals + 1), &line.value))
+            if (!unescape(trimmed(t.left(equals)), &line.key) || !unescape(trimmed(t.mid(equals + 1)), &line.value))
                 return fail("unknown escape sequence");
             line.isValue = true;
         }
+        line.isHeader = t.startsWith(QLatin1Char('['));
         line.section = current;
         lines->append(line);
     }
@@ -140,7 +169,7 @@ bool IniFile::parse(const QByteArray &data, Sections *sections, QString *error)
     for (const Line &line : qAsConst(lines)) {
         if (line.isValue)
             result[line.section][line.key] = line.value;
-        else if (line.text.startsWith(QLatin1Char('[')))
+        else if (line.isHeader)
             result[line.section];
     }
     *sections = result;
@@ -154,20 +183,24 @@ bool IniFile::apply(const QByteArray &data, const QVector<Change> &changes, QByt
     if (!split(data, &lines, &lineEnd, error))
         return false;
     if (lines.isEmpty())
-        lines.append({QString::fromLatin1("; Strokewheel stand-in host: settings of one profile"), false, {}, {}, {}});
+        lines.append({QString::fromLatin1("; Strokewheel stand-in host: settings of one profile"), false, false, {}, {}, {}});
     for (const Change &change : changes) {
-        Line entry{escaped(change.key, true) + QLatin1Char('=') + escaped(change.value, false), true,
+        Line entry{escaped(change.key, true) + QLatin1Char('=') + escaped(change.value, false), true, false,
                    change.section, change.key, change.value};
         int last = -1;      // the section's last value or header
         bool done = false;
         for (int i = lines.size() - 1; i >= 0; --i) {
             Line &line = lines[i];
-            if (line.section != change.section || (!line.isValue && !line.text.startsWith(QLatin1Char('['))))
+            if (line.section != change.section || (!line.isValue && !line.isHeader))
                 continue;
             if (last < 0)
                 last = i;
             if (!line.isValue || line.key != change.key)
                 continue;
+            if (change.fillIn) {
+                done = true;   // stored meanwhile: that value stays
+                break;
+            }
             if (change.remove) {
                 lines.remove(i);
                 --last;
@@ -179,9 +212,9 @@ bool IniFile::apply(const QByteArray &data, const QVector<Change> &changes, QByt
         if (change.remove || done)
             continue;
         if (last < 0) {
-            lines.append({QString(), false, {}, {}, {}});
-            lines.append({QLatin1Char('[') + escaped(change.section, true) + QLatin1Char(']'), false, change.section,
-                          {}, {}});
+            lines.append({QString(), false, false, {}, {}, {}});
+            lines.append({QLatin1Char('[') + escaped(change.section, true) + QLatin1Char(']'), false, true,
+                          change.section, {}, {}});
             last = lines.size() - 1;
         }
         lines.insert(last + 1, entry);

@@ -11,10 +11,12 @@
 
 namespace standin {
 
-// "[section]" lines followed by "key=value" lines, UTF-8. Values are taken verbatim after
-// the first "=", except that "\\", "\n" and "\r" stand for a backslash, a line feed and a
-// carriage return; keys and section names also escape "=", "[", "]", ";" and "#". Blank
-// lines and lines starting with ";" or "#" are ignored. Lines end in LF, CRLF or CR.
+// "[section]" lines followed by "key=value" lines, UTF-8, laid out as Qt's INI reader
+// accepts: blanks around section names, keys, "=" and values are not part of them. Values
+// are taken verbatim after the first "=", except that "\\", "\n", "\r", "\t" and "\ " stand
+// for a backslash, a line feed, a carriage return, a tab and a blank; keys and section names
+// also escape "=", "[", "]", ";" and "#". Blank lines and lines starting with ";" or "#" are
+// ignored. Lines end in LF, CRLF or CR.
 class STANDIN_API IniFile
 {
 public:
@@ -25,6 +27,8 @@ public:
         QString key;
         QString value;
         bool remove = false;
+        // Made because the key was missing: dropped when the data holds the key by then.
+        bool fillIn = false;
     };
 
     // False with error "line N: reason" when data is no such text.
@@ -39,6 +43,7 @@ private:
     struct Line;
     static bool split(const QByteArray &data, QVector<Line> *lines, QString *lineEnd, QString *error);
     static QString escaped(const QString &text, bool isName);
+    static QString trimmed(const QString &text);
     static bool unescape(const QString &text, QString *result);
     static int unescapedIndexOf(const QString &text, QChar c);
 };

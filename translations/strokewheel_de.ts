@@ -55,6 +55,14 @@
         <translation>Dadurch werden alle benutzerdefinierten Mausgesten gelöscht und die Werkseinstellungen wiederhergestellt. Möchten Sie fortfahren?</translation>
     </message>
     <message>
+        <source>the printer reported an error.</source>
+        <translation>der Drucker hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The gesture list could not be printed: %1</source>
+        <translation>Die Gestenliste konnte nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
         <source>Command active in block editor only.</source>
         <translation>Befehl nur im Blockeditor aktiv.</translation>
     </message>

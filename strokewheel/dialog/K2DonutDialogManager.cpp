@@ -15,6 +15,8 @@
 #include "host/CFxUICustomization.h"
 #include "host/CFxUtils.h"
 
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -283,6 +285,17 @@ void K2DonutDialogManager::printList()
         return;
     const std::unique_ptr<QTextDocument> document(buildPrintDocument(m_ui->command_tableView->model()));
     document->print(printer.get());
+    // Qt only warns on stderr; the user has to learn that nothing came out, and why.
+    if (printer->printerState() != QPrinter::Error)
+        return;
+    QString reason = tr("the printer reported an error.");
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        QFile file(printer->outputFileName());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+            reason = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+    }
+    GetFxSystemServices()->ShowMessage(tr("The gesture list could not be printed: %1").arg(reason), K2Host::appTitle(),
+                                       CFxSystemServices::kOk | CFxSystemServices::kIconExclamation);
 }
 
 void K2DonutDialogManager::openEditor(const QModelIndex &index)

@@ -2,6 +2,7 @@
 // The GESTURE command.
 #include "module/CFxGestureCommand.h"
 
+#include "config/K2GestureConfig.h"
 #include "dialog/K2DonutDialogManager.h"
 #include "hostaccess/K2Host.h"
 #include "host/CFxDocument.h"
@@ -39,6 +40,8 @@ OdString CFxGestureCommand::localName() const
 int CFxGestureCommand::Run(CFxCommandContext *context)
 {
     const bool sheetLayout = currentLayoutIsSheet(context);
+    // The dialog shows the store as it is now: another host on it may have saved since.
+    K2GestureConfig::instance()->reload();
     K2DonutDialogManager dialog(K2Host::windowParent(), false, sheetLayout);
     dialog.exec();
     return kStatusDone;

@@ -131,6 +131,9 @@ void tst_HostParts::badCommandLines_data()
     QTest::newRow("missing value") << QStringList{"h", "--module"} << "module";
     QTest::newRow("positional") << QStringList{"h", "drawing.dwg"} << "drawing.dwg";
     QTest::newRow("demo and replay") << QStringList{"h", "--demo", "--replay", "x"} << "exclude";
+    // What the system's decoding makes of a byte that is no UTF-8.
+    QTest::newRow("profile not UTF-8") << QStringList{"h", "--profile", QString::fromUtf8("/tmp/a\xff")}
+                                       << "--profile is not UTF-8";
 }
 
 void tst_HostParts::badCommandLines()

@@ -10,6 +10,7 @@
 
 #include <QtTest>
 
+#include <elf.h>
 #include <sys/stat.h>
 
 class tst_ModuleLoad : public QObject
@@ -24,6 +25,7 @@ private slots:
     void unloadDuringTheChoicesHold();
     void loaderFailures_data();
     void loaderFailures();
+    void damagedFileNeverTakesTheHostDown();
     void demoRunsAndLeavesAPopulatedProfileAlone();
 
 private:
@@ -153,6 +155,44 @@ void tst_ModuleLoad::loaderFailures()
     QVERIFY2(error.contains(path), qPrintable(error));
     QVERIFY2(error.contains(cause), qPrintable(error));
     QVERIFY(!standin::lookupCommand(QStringLiteral("GESTURE")));
+}
+
+void tst_ModuleLoad::damagedFileNeverTakesTheHostDown()
+{
+    // The host as a user starts it, on module files with one byte changed in the headers,
+    // symbols and names the dynamic linker reads; first the program header of the dynamic
+    // section pointing elsewhere, which crashes the dynamic linker.
+    QTemporaryDir folder;
+    const QByteArray whole = testsupport::contents(modulePath());
+    const QString script = folder.filePath(QStringLiteral("zoom.replay"));
+    QVERIFY(testsupport::writeFile(script, "command ZOOM E\nexpect executed ZOOM E\n"));
+    QRandomGenerator random(19);
+    int refused = 0;
+    for (int round = 0; round < 16; ++round) {
+        QByteArray damaged = whole;
+        const auto header = reinterpret_cast<const Elf64_Ehdr *>(whole.constData());
+        for (int i = 0; round == 0 && i < header->e_phnum; ++i) {
+            auto *segment = reinterpret_cast<Elf64_Phdr *>(damaged.data() + header->e_phoff + i * sizeof(Elf64_Phdr));
+            if (segment->p_type == PT_DYNAMIC)
+                segment->p_vaddr ^= 0x5a5a5a0;
+        }
+        const int offset = random.bounded(4096);
+        if (round > 0)
+            damaged[offset] = char(damaged.at(offset) ^ (1 + random.bounded(255)));
+        const QString path = folder.filePath(QStringLiteral("damaged-%1.tx").arg(round));
+        QVERIFY(testsupport::writeFile(path, damaged));
+        QProcess host;
+        host.start(QStringLiteral(SW_HOST), {"--replay", script, "--module", path, "--profile",
+                                             folder.filePath(QStringLiteral("profile"))});
+        QVERIFY(host.waitForFinished(60000));
+        const QByteArray said = host.readAllStandardError();
+        QVERIFY2(host.exitStatus() == QProcess::NormalExit && host.exitCode() == 0,
+                 qPrintable(QStringLiteral("round %1, byte %2: %3").arg(round).arg(offset).arg(QString::fromLocal8Bit(said))));
+        // Refused: the file is named, and the host runs on without gestures.
+        if (said.contains("Cannot load module"))
+            QVERIFY2(said.contains("Cannot load module \"" + path.toUtf8() + "\": ") && ++refused, said.constData());
+        QVERIFY(round > 0 || refused == 1);
+    }
 }
 
 void tst_ModuleLoad::demoRunsAndLeavesAPopulatedProfileAlone()

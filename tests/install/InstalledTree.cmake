@@ -4,7 +4,7 @@
 # keeps its source paths on purpose, for its reports.
 
 function(sw_check_installed_tree root)
-    foreach(file bin/strokewheel-host lib/strokewheel/strokewheel-host lib/strokewheel/libstandin.so lib/strokewheel/libfxsdk.so
+    foreach(file bin/strokewheel-host lib/strokewheel/strokewheel-host lib/strokewheel/libstandin.so lib/strokewheel/libfxsdk.so lib/strokewheel/fxsdk-probe
                  lib/strokewheel/Strokewheel_4.03_15.tx lib/strokewheel/translations/strokewheel_de.qm
                  lib/strokewheel/catalogue/default.catalogue lib/strokewheel/icons/light/line.svg
                  share/applications/strokewheel-host.desktop

@@ -60,6 +60,7 @@ private slots:
 
     void malformedFileNamesFileAndLine_data();
     void malformedFileNamesFileAndLine();
+    void damagedFileIsReadOrRefusedWhole();
     void missingFileIsNamed();
 
     void fixtureFileReadsEveryKindOfEntry();
@@ -173,6 +174,37 @@ void tst_Catalogue::malformedFileNamesFileAndLine_data()
     QTest::newRow("first item indented") << head + "[menus Main]\n  &Draw\n" << 6 << "deeper";
     QTest::newRow("tab") << head + "[menus Main]\n&Draw\n\t&Line = ID_LINE\n" << 7 << "tab";
     QTest::newRow("not UTF-8") << head + "ID_ARC | ^C^C_ARC | Arc\xe9 | - | Arcs.\n" << 5 << "not UTF-8";
+    // Offering no command would drop every assignment.
+    QTest::newRow("empty") << QByteArray() << 1 << "no command";
+    QTest::newRow("only comments") << QByteArray("# a\n  # b\n") << 3 << "no command";
+    QTest::newRow("sections without commands") << QByteArray("icons icons\n[commands Draw]\n[menus Main]\n") << 4
+                                               << "no command";
+    QTest::newRow("cut in a section header") << head.left(30) << 3 << "without \"]\"";
+}
+
+void tst_Catalogue::damagedFileIsReadOrRefusedWhole()
+{
+    const QByteArray whole = "# test\nicons icons\n[commands Draw]\nID_LINE | ^C^C_LINE | Line | line | Lines.\n"
+                             "ID_ARC | ^C^C_ARC | Arc | - | Arcs. | block\n[menus Main]\n&Draw\n  &Line = ID_LINE\n"
+                             "  &More\n    &Arc = ID_ARC\n";
+    QRandomGenerator random(19);
+    for (int round = 0; round < 48; ++round) {
+        QByteArray text = whole;
+        if (round % 2 == 0)
+            text.truncate(random.bounded(whole.size()));
+        else
+            text[random.bounded(whole.size())] = char(random.bounded(256));
+        QVERIFY(loadCatalogue(defaultCataloguePath()));
+        const QString path = writeFile(text);
+        QString error;
+        if (loadCatalogue(path, &error)) {
+            QVERIFY(!catalogue()->commands().isEmpty());
+            continue;
+        }
+        QVERIFY2(QRegularExpression(QStringLiteral("^%1:[0-9]+: .+").arg(QRegularExpression::escape(path))).match(error).hasMatch(),
+                 qPrintable(error + QStringLiteral("\n") + QString::fromLatin1(text.toPercentEncoding(" \n|&^#[]=_-.,"))));
+        QVERIFY(catalogue()->commands().isEmpty());
+    }
 }
 
 void tst_Catalogue::malformedFileNamesFileAndLine()

@@ -1,6 +1,7 @@
 // Strokewheel - mouse gestures for CAD drawing views.
 // Tests of the stand-in host's settings store and its INI file, with real faults.
 #include "standin/IniFile.h"
+#include "standin/SettingsFile.h"
 #include "standin/SettingsStore.h"
 #include "tests/support/TestSupport.h"
 
@@ -59,12 +60,17 @@ private slots:
     void iniRejectsMalformedText();
     void editKeepsEveryOtherLine_data();
     void editKeepsEveryOtherLine();
+    void iniReadsWhatQSettingsReads_data();
+    void iniReadsWhatQSettingsReads();
 
     void valuesSurviveARestart();
-    void fileIsReadWhenFirstUsed();
+    void fileIsReadWhenFirstUsedAndWhenChanged();
+    void lockHeldElsewhereNeverBlocks();
+    void linkedFileIsSavedAtItsTarget();
     void burstOfChangesIsOneWriteAtTheEndOfTheTurn();
     void writeMergesWhatAnotherProcessWrote();
     void killDuringSavesLeavesACompleteFile();
+    void nextSaveRemovesTemporariesOfKilledSaves();
     void faultKeepsTheFileAndIsReportedOnce_data();
     void faultKeepsTheFileAndIsReportedOnce();
 
@@ -206,20 +212,86 @@ void tst_SettingsStore::valuesSurviveARestart()
     QCOMPARE(restarted->keys(section), QStringList({"41", "42"}));
 }
 
-void tst_SettingsStore::fileIsReadWhenFirstUsed()
+void tst_SettingsStore::iniReadsWhatQSettingsReads_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("line of blanks") << QByteArray("[Host]\n   \t\nZ=1\n");
+    QTest::newRow("indented comments") << QByteArray("  ; one\n\t# two\n[Host]\n    ;three\nZ=1\n");
+    QTest::newRow("blanks around a section") << QByteArray("  [Host]  \nZ=1\n[ Strokewheel ]\n41=ID_LINE\n");
+    QTest::newRow("blanks around key and =") << QByteArray("[Strokewheel]\n  41 =  ID_LINE \n\t42\t=\n");
+}
+
+void tst_SettingsStore::iniReadsWhatQSettingsReads()
+{
+    QFETCH(QByteArray, data);
+    const QString file = path(QStringLiteral("qt.ini"));
+    QVERIFY(testsupport::writeFile(file, data));
+    IniFile::Sections read;
+    QString error;
+    QVERIFY2(IniFile::parse(data, &read, &error), qPrintable(error));
+    QSettings qt(file, QSettings::IniFormat);
+    IniFile::Sections expected;
+    for (const QString &key : qt.allKeys())
+        expected[key.section(QLatin1Char('/'), 0, 0)][key.section(QLatin1Char('/'), 1)] = qt.value(key).toString();
+    QCOMPARE(read, expected);
+}
+
+void tst_SettingsStore::fileIsReadWhenFirstUsedAndWhenChanged()
 {
     const QString file = path(QStringLiteral("settings.ini"));
     SettingsStore store;
     store.setText(QStringLiteral("Memory"), QStringLiteral("k"), QStringLiteral("dropped"));
     store.setFile(file);
-    QVERIFY(testsupport::writeFile(file, "[Strokewheel]\nActiveScheme=4\n"));
+    QVERIFY(testsupport::writeFile(file, "[Strokewheel]\nActiveScheme=4\n41=old\n"));
     QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("4"));
     QVERIFY(!store.contains(QStringLiteral("Memory"), QStringLiteral("k")));
 
-    QVERIFY(testsupport::writeFile(file, "[Strokewheel]\nActiveScheme=8\n"));
-    QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("4"));
-    QVERIFY(store.load());
+    // Another process saves: taken in at the next read; this process's unsaved change
+    // stays on top, and a key it added only because it was missing yields.
+    store.setText(section, QStringLiteral("41"), QStringLiteral("mine"));
+    store.setText(section, QStringLiteral("42"), QStringLiteral("factory"));
+    QVERIFY(testsupport::writeFile(file, "[Strokewheel]\nActiveScheme=8\n41=theirs\n42=theirs\n"));
+    QCoreApplication::processEvents();   // read again in a later turn
     QCOMPARE(store.text(section, QStringLiteral("ActiveScheme")), QStringLiteral("8"));
+    QVERIFY(store.flush());
+    QCOMPARE(contents(file), QByteArray("[Strokewheel]\nActiveScheme=8\n41=mine\n42=theirs\n"));
+}
+
+void tst_SettingsStore::lockHeldElsewhereNeverBlocks()
+{
+    const QString file = path(QStringLiteral("settings.ini"));
+    const auto store = open(file);
+    standin::SettingsFile other(file);
+    QString reason;
+    QVERIFY(other.lock(0, &reason));
+    QElapsedTimer clock;
+    clock.start();
+    for (const char *value : {"1", "2", "3"}) {
+        store->setText(section, QStringLiteral("41"), QString::fromLatin1(value));
+        QVERIFY(!store->flush());
+    }
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(m_problems.size(), 1);
+    QVERIFY2(m_problems.first().contains(standin::SettingsFile::lockBusyReason()), qPrintable(m_problems.first()));
+    QCOMPARE(store->text(section, QStringLiteral("41")), QStringLiteral("3"));
+    // Saved by itself once the lock is free.
+    other.unlock();
+    QTRY_COMPARE(contents(file), QByteArray("; Strokewheel stand-in host: settings of one profile\n\n[Strokewheel]\n41=3\n"));
+}
+
+void tst_SettingsStore::linkedFileIsSavedAtItsTarget()
+{
+    const QString target = path(QStringLiteral("dotfiles/strokewheel.ini"));
+    const QString link = path(QStringLiteral("profile/settings.ini"));
+    QVERIFY(testsupport::writeFile(target, "[Host]\nZ=1\n"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("profile"))));
+    QVERIFY(QFile::link(QStringLiteral("../dotfiles/strokewheel.ini"), link));
+    const auto store = open(link);
+    store->setText(QStringLiteral("Host"), QStringLiteral("Z"), QStringLiteral("2"));
+    QVERIFY(store->flush());
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(contents(target), QByteArray("[Host]\nZ=2\n"));
+    QCOMPARE(QDir(path(QStringLiteral("dotfiles"))).entryList(QDir::Files), QStringList{"strokewheel.ini"});
 }
 
 void tst_SettingsStore::burstOfChangesIsOneWriteAtTheEndOfTheTurn()
@@ -230,11 +302,11 @@ void tst_SettingsStore::burstOfChangesIsOneWriteAtTheEndOfTheTurn()
         store->setText(section, QString::number(key), QStringLiteral("v"));
     QVERIFY(!QFileInfo::exists(file));
     QTRY_COMPARE(contents(file).count("=v"), 14);
-    // Rewriting what is stored writes nothing.
-    QVERIFY(QFile::remove(file));
+    // Rewriting what is stored writes nothing: the file is still the same one.
+    const standin::SettingsFile::Stamp written = standin::SettingsFile(file).stamp();
     store->setText(section, QStringLiteral("3"), QStringLiteral("v"));
     QVERIFY(store->flush());
-    QVERIFY(!QFileInfo::exists(file));
+    QVERIFY(standin::SettingsFile(file).stamp() == written);
 }
 
 void tst_SettingsStore::writeMergesWhatAnotherProcessWrote()
@@ -278,6 +350,32 @@ void tst_SettingsStore::killDuringSavesLeavesACompleteFile()
     }
 }
 
+void tst_SettingsStore::nextSaveRemovesTemporariesOfKilledSaves()
+{
+    // A large file keeps each save long enough for a kill to land inside one.
+    const QString file = path(QStringLiteral("settings.ini"));
+    QVERIFY(testsupport::writeFile(file, "[Big]\n" + QByteArray(8 << 20, ';') + "\n"));
+    const auto leftovers = [this] {
+        return QDir(m_folder->path()).entryList({QStringLiteral("settings.ini.save-*")}, QDir::Files);
+    };
+    for (int round = 0; round < 20 && leftovers().isEmpty(); ++round) {
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(), {"--writer", file, "loop"});
+        QVERIFY(writer.waitForReadyRead(60000));
+        QElapsedTimer waited;
+        waited.start();
+        while (leftovers().isEmpty() && waited.elapsed() < 5000)
+            QThread::usleep(200);
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        QVERIFY(writer.waitForFinished(60000));
+    }
+    QVERIFY(!leftovers().isEmpty());
+    const auto store = open(file);
+    store->setText(section, QStringLiteral("41"), QStringLiteral("x"));
+    QVERIFY(store->flush());
+    QCOMPARE(leftovers(), QStringList());
+}
+
 void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce_data()
 {
     // unreadable: the fault is in the file found; the others break the write of a good file.
@@ -286,6 +384,7 @@ void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce_data()
     const QByteArray good("; kept\n[Host]\nColorScheme=2\n[Strokewheel]\n41=ID_LINE\n" + QByteArray(300, ';') + '\n');
     QTest::newRow("malformed file") << "unreadable" << QByteArray("[Strokewheel]\nActiveScheme 4\n");
     QTest::newRow("file not UTF-8") << "unreadable" << QByteArray("[Strokewheel]\n41=\xc3\x28\n");
+    QTest::newRow("file over 2 GiB") << "huge" << good;
     QTest::newRow("a folder in its place") << "folder" << QByteArray();
     QTest::newRow("full disk") << "full" << good;
     QTest::newRow("file size limit") << "limit" << good;
@@ -297,12 +396,13 @@ void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce()
 {
     QFETCH(QString, fault);
     QFETCH(QByteArray, before);
-    const bool unreadable = fault == QLatin1String("unreadable") || fault == QLatin1String("folder");
+    const bool huge = fault == QLatin1String("huge");
+    const bool unreadable = fault == QLatin1String("unreadable") || fault == QLatin1String("folder") || huge;
     QString folder = path(QStringLiteral("profile"));
     QVERIFY(QDir().mkpath(folder));
     // Root writes through permissions and has no file-size limit worth trusting: it gets
     // a real small file system; others a read-only mode and a file-size limit.
-    const bool root = ::geteuid() == 0 &&
+    const bool root = ::geteuid() == 0 && !huge &&
                       ::mount("tmpfs", qPrintable(folder), "tmpfs", 0, "size=16k") == 0;
     if (root)
         m_mount = folder;
@@ -311,6 +411,9 @@ void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce()
     if (fault == QLatin1String("blocked"))
         folder += QStringLiteral("/settings.ini");
     const QString file = folder + QStringLiteral("/settings.ini");
+    const qint64 hugeSize = qint64(3) << 30;   // sparse: no disk is used
+    if (huge)
+        QVERIFY(QFile::resize(file, hugeSize));
 
     const auto store = open(file);
     QCOMPARE(store->keys(section).isEmpty(), unreadable || fault == QLatin1String("blocked"));
@@ -344,6 +447,8 @@ void tst_SettingsStore::faultKeepsTheFileAndIsReportedOnce()
     QVERIFY(m_problems.first().contains(QDir::toNativeSeparators(file)));
     if (fault == QLatin1String("folder"))
         QVERIFY(QFileInfo(file).isDir());
+    else if (huge)
+        QCOMPARE(QFileInfo(file).size(), hugeSize);
     else if (fault != QLatin1String("blocked"))
         QCOMPARE(contents(file), before);
     if (fault == QLatin1String("full") || fault == QLatin1String("limit"))
