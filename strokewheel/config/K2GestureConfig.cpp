@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -193,13 +192,6 @@ void K2GestureConfig::loadSlots(const QString *keys, int count, QVector<qint64> 
 void K2GestureConfig::save(const QVector<K2CommandInfo> &list, bool enabledFlag, quint32 scheme)
 {
     const K2GestureSettings *settings = K2GestureSettings::instance();
-    // Only what differs from the loaded state is written: what another host on the same
-    // store changed meanwhile, and this user did not, stays as that host left it.
-    const auto idAt = [](const QVector<K2CommandInfo> &entries, const QVector<qint64> &table, int slot) {
-        const qint64 index = table.value(slot, -1);
-        return index >= 0 && index < entries.size() ? entries.at(int(index)).id : QString();
-    };
-    const QVector<K2CommandInfo> before = commands;
     const struct
     {
         QVector<qint64> &slotTable;
@@ -208,27 +200,31 @@ void K2GestureConfig::save(const QVector<K2CommandInfo> &list, bool enabledFlag,
     } schemes[] = {{fourGestureSlots, &K2CommandInfo::region4, 0}, {eightGestureSlots, &K2CommandInfo::region8, 1}};
     for (const auto &target : schemes) {
         const int count = target.eightGestures != 0 ? 8 : 4;
-        const QVector<qint64> loaded = target.slotTable;
-        // A later entry claiming a region wins it.
-        target.slotTable.fill(-1, count);
+        // A later entry claiming a region wins it; both are written, the later last.
+        QVector<bool> assigned(count, false);
+        target.slotTable.resize(count);
         for (int i = 0; i < list.size(); ++i) {
             const int number = list.at(i).*target.regionByte;
-            if (number >= 1 && number <= count)
+            if (number >= 1 && number <= count) {
                 target.slotTable[number - 1] = i;
+                assigned[number - 1] = true;
+                settings->setValue(regionKey(target.eightGestures, number), list.at(i).id);
+            }
         }
-        for (int slot = 0; slot < count; ++slot) {
-            const QString id = idAt(list, target.slotTable, slot);
-            if (id != idAt(before, loaded, slot))
-                settings->setValue(regionKey(target.eightGestures, slot + 1), id);
+        for (int number = 1; number <= count; ++number) {
+            if (!assigned.at(number - 1)) {
+                target.slotTable[number - 1] = -1;
+                settings->setValue(regionKey(target.eightGestures, number), QString());
+            }
         }
     }
     if (&list != &commands)
         commands = list;
 
-    if (std::exchange(enabled, enabledFlag) != enabledFlag)
-        settings->setValue(K2Keys::kEnableMouseGesture, QString::fromLatin1(enabledFlag ? "1" : "0"));
-    if ((std::exchange(eightGestures, scheme) != 0) != (scheme != 0))
-        settings->setValue(K2Keys::kActiveScheme, QString::fromLatin1(scheme != 0 ? "8" : "4"));
+    enabled = enabledFlag;
+    settings->setValue(K2Keys::kEnableMouseGesture, QString::fromLatin1(enabledFlag ? "1" : "0"));
+    eightGestures = scheme;
+    settings->setValue(K2Keys::kActiveScheme, QString::fromLatin1(scheme != 0 ? "8" : "4"));
 }
 
 void K2GestureConfig::restoreFactorySettings()

@@ -37,7 +37,6 @@ private slots:
     void withoutHostStoreTheFactoryStateHoldsInMemoryOnly();
 
     // Saving
-    void saveWritesOnlyWhatTheUserChanged();
     void saveWritesEveryKeyAndKeepsTheLaterClaim();
 
     // Catalogue and categories
@@ -258,19 +257,6 @@ void tst_GestureConfig::withoutHostStoreTheFactoryStateHoldsInMemoryOnly()
     QVERIFY(!config()->enabled);
     standin::setPresent(standin::Link::CurrentProfile, true);
     QVERIFY(standin::settingsStore()->keys(section()).isEmpty());
-}
-
-void tst_GestureConfig::saveWritesOnlyWhatTheUserChanged()
-{
-    config()->reload();
-    // Another host on the same store saves after this one loaded.
-    testsupport::store(QStringLiteral("EnableMouseGesture"), QStringLiteral("0"));
-    testsupport::store(QStringLiteral("87"), QStringLiteral("ID_CIRCLE"));
-    // This one's user changed the scheme only.
-    config()->save(config()->commands, true, 0);
-    QCOMPARE(storedText(QStringLiteral("EnableMouseGesture")), QStringLiteral("0"));
-    QCOMPARE(storedText(QStringLiteral("87")), QStringLiteral("ID_CIRCLE"));
-    QCOMPARE(storedText(QStringLiteral("ActiveScheme")), QStringLiteral("4"));
 }
 
 void tst_GestureConfig::saveWritesEveryKeyAndKeepsTheLaterClaim()
