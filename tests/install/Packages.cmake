@@ -48,6 +48,10 @@ foreach(package libqt5widgets5 libqt5svg5 libqt5printsupport5 libc6)
         message(FATAL_ERROR "strokewheel does not depend on ${package}")
     endif()
 endforeach()
+# The SVG icon engine is loaded as a plugin, not linked.
+if(NOT qgis-plugin-strokewheel_depends MATCHES "libqt5svg5")
+    message(FATAL_ERROR "qgis-plugin-strokewheel does not depend on libqt5svg5")
+endif()
 execute_process(COMMAND dpkg-query -W -f=\${Version} libqgis-dev OUTPUT_VARIABLE qgis_version)
 string(REGEX MATCH "^[0-9]+\\.[0-9]+\\.[0-9]+" qgis_version "${qgis_version}")
 if(NOT qgis-plugin-strokewheel_depends MATCHES "qgis \\(>= ${qgis_version}\\), qgis \\(<< [0-9.]+~\\)"
