@@ -13,7 +13,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_OPTIONS=nocheck OUT=${
                         "${SOURCE}/scripts/package.sh"
                 RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(REGEX MATCH "[^\n]*\n[^\n]*\n[^\n]*$" tail "${out}")
-string(REGEX MATCHALL "[^\n]*lintian[^\n]*\n|[EWIP]: [^\n]*\n" lint "${out}${err}")
+string(REGEX MATCHALL "[EWIP]: [^\n]*\n" lint "${out}")
+list(JOIN lint "" lint)
 message(STATUS "scripts/package.sh -> exit ${code}\n${lint}${tail}")
 if(NOT code EQUAL 0)
     message(FATAL_ERROR "making or checking the packages failed:\n${err}")
