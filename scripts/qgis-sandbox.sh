@@ -3,7 +3,8 @@
 # throw-away profile that has the plugin enabled and QGIS's start-up chatter switched off.
 set -euo pipefail
 usage="usage: scripts/qgis-sandbox.sh [--keep] [--profile DIR] [--work DIR] [--settings FILE] [BUILD_DIR] [-- QGIS ARGUMENTS]
-  BUILD_DIR      build folder holding qgis-plugin/ (default build)
+  BUILD_DIR      build folder holding qgis-plugin/ (default build), or a folder holding
+                 the plugin itself, such as an installed package's
   --keep         keep the temporary folder (profile and sample copy) and print where it is
   --profile DIR  use the QGIS profiles folder DIR, set up when new; never deleted
   --work DIR     copy the sample into DIR (and keep the profile there without --profile); never deleted
@@ -24,7 +25,8 @@ while [ $# -gt 0 ]; do
     shift
 done
 
-plugin_dir=$(cd "$build" 2>/dev/null && pwd)/qgis-plugin
+plugin_dir=$(cd "$build" 2>/dev/null && pwd)
+[ -f "$plugin_dir/libstrokewheelplugin.so" ] || plugin_dir=$plugin_dir/qgis-plugin
 if [ ! -f "$plugin_dir/libstrokewheelplugin.so" ]; then
     echo "No QGIS plugin in $build/qgis-plugin: install QGIS (WITH_QGIS=1 scripts/setup.sh) and build again." >&2
     exit 1

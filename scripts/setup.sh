@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Strokewheel - installs the Debian packages the build, the tests and the host need,
-# when they are missing; with WITH_QGIS=1 also QGIS, for the QGIS plugin and its tests.
+# when they are missing; with WITH_QGIS=1 also QGIS, for the QGIS plugin and its tests;
+# with WITH_PACKAGING=1 what makes and checks the Debian packages.
 # Runs as root, or through sudo when there is one.
 set -euo pipefail
 
@@ -25,6 +26,12 @@ if [ "${WITH_QGIS:-0}" = 1 ]; then
         qgis                                           # the application the plugin runs in
         libqgis-dev                                    # its headers and libraries: the plugin builds on
         x11-utils                                      # xwininfo: the tests find QGIS's popup windows
+    )
+fi
+if [ "${WITH_PACKAGING:-0}" = 1 ]; then
+    packages+=(
+        debhelper                                      # dpkg-buildpackage: the Debian packages
+        lintian                                        # their checks
     )
 fi
 
