@@ -86,7 +86,7 @@ void tst_SharedProfile::neitherHostLosesTheOthersChange_data()
     const QStringList flick = {"press 450 240", "move 450 215", "move 450 160", "release 450 160", "wait 400"};
     // The dialog shows the store as it is when it opens; OK writes what it shows.
     QTest::newRow("B's dialog after A saved")
-        << QByteArray() << flick + ready + schemeFour << gesturesOff
+        << QByteArray() << flick + ready + gesturesOff << schemeFour
         << QStringList{"EnableMouseGesture", "0", "ActiveScheme", "4"};
     QTest::newRow("B's next gesture after A switched gestures off")
         << QByteArray() << flick + QStringList{"expect executed ^C^C_ZOOM _E"} + ready + flick + QStringList{"expect nothing-executed"}
