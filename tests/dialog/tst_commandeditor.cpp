@@ -5,6 +5,7 @@
 #include "dialog/K2DonutDialogManager.h"
 
 #include "DialogUnderTest.h"
+#include "tests/support/TestMain.h"
 
 #include <QComboBox>
 #include <QtTest>
@@ -59,7 +60,6 @@ class tst_CommandEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void escapeClosesWithoutAssigning();
@@ -70,11 +70,6 @@ private slots:
     void selectionColours_data();
     void selectionColours();
 };
-
-void tst_CommandEditor::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_CommandEditor::init()
 {
@@ -197,5 +192,5 @@ void tst_CommandEditor::selectionColours()
     QVERIFY(pixelAt(shown.view->viewport(), QPoint(other.right() - 3, other.center().y())) != selected);
 }
 
-QTEST_MAIN(tst_CommandEditor)
+SW_TEST_MAIN(tst_CommandEditor)
 #include "tst_commandeditor.moc"

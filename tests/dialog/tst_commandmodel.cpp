@@ -6,6 +6,7 @@
 #include "dialog/K2DonutDialogManager.h"
 
 #include "DialogUnderTest.h"
+#include "tests/support/TestMain.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -60,7 +61,6 @@ class tst_CommandModel : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void modelTesterFindsNoFault();
@@ -83,11 +83,6 @@ private slots:
     void withoutDialog();
     void proxyOverAnotherModelShowsEverything();
 };
-
-void tst_CommandModel::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_CommandModel::init()
 {
@@ -401,5 +396,5 @@ void tst_CommandModel::proxyOverAnotherModelShowsEverything()
     QCOMPARE(proxy.index(0, 3).data().toString(), QStringLiteral("4"));   // no regions: all equal
 }
 
-QTEST_MAIN(tst_CommandModel)
+SW_TEST_MAIN(tst_CommandModel)
 #include "tst_commandmodel.moc"

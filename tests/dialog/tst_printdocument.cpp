@@ -4,6 +4,7 @@
 #include "dialog/K2PrintDocument.h"
 
 #include "DialogUnderTest.h"
+#include "tests/support/TestMain.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -80,7 +81,6 @@ class tst_PrintDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void cellsShowTheModel();
@@ -100,14 +100,11 @@ private:
     void pressPrintList(dialogtest::DialogUnderTest &test, const std::function<void(QPrintDialog *)> &answer);
 };
 
-void tst_PrintDocument::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_PrintDocument::init()
 {
     standin::reset();
+    dialogtest::buildCatalogue();
+    dialogtest::storeSettings(true, 8);
 }
 
 void tst_PrintDocument::cellsShowTheModel()
@@ -190,8 +187,6 @@ void tst_PrintDocument::emptyModels()
 // The rows as the table shows them: filtered and sorted.
 void tst_PrintDocument::dialogPrintsFilteredAndSortedTable()
 {
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.child<QCheckBox>("filter_checkBox")->setChecked(true);
     test.child<QLineEdit>("search_lineEdit")->setText(QStringLiteral("o"));
@@ -221,8 +216,6 @@ void tst_PrintDocument::arrowsPrintDarkOnPaper()
 {
     QFETCH(int, scheme);
     standin::setColorScheme(scheme);
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.child<QCheckBox>("filter_checkBox")->setChecked(true);
     const std::unique_ptr<QTextDocument> document(buildPrintDocument(test.proxy));
@@ -262,8 +255,6 @@ void tst_PrintDocument::pressPrintList(dialogtest::DialogUnderTest &test,
 
 void tst_PrintDocument::printDialogCancelledPrintsNothing()
 {
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.dialog.show();
     QTemporaryDir folder;
@@ -280,8 +271,6 @@ void tst_PrintDocument::printedPdfListsVisibleCommandsInOrder()
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.dialog.show();
     QTest::keyClicks(test.child<QLineEdit>("search_lineEdit"), QStringLiteral("o"));
@@ -328,5 +317,5 @@ void tst_PrintDocument::printedPdfListsVisibleCommandsInOrder()
     folder.setAutoRemove(!QTest::currentTestFailed());
 }
 
-QTEST_MAIN(tst_PrintDocument)
+SW_TEST_MAIN(tst_PrintDocument)
 #include "tst_printdocument.moc"

@@ -10,6 +10,7 @@
 
 #include "host/CFxInputPointManager.h"
 #include "standin/Document.h"
+#include "tests/support/TestMain.h"
 
 #include <QMenu>
 #include <QtTest>
@@ -87,14 +88,12 @@ enum class Phase { AtPress, WhileTracking, WhileArmed };
 Q_DECLARE_METATYPE(NextEvent)
 Q_DECLARE_METATYPE(Phase)
 Q_DECLARE_METATYPE(standin::BlockingState)
-Q_DECLARE_METATYPE(standin::Link)
 
 class tst_GestureTracker : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -128,11 +127,6 @@ private:
     standin::Document *m_document = nullptr;
     QWidget *m_view = nullptr;
 };
-
-void tst_GestureTracker::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_GestureTracker::setUpHost()
 {
@@ -512,5 +506,5 @@ void tst_GestureTracker::overlayParent()
     QVERIFY(overlay()->m_armed);
 }
 
-QTEST_MAIN(tst_GestureTracker)
+SW_TEST_MAIN(tst_GestureTracker)
 #include "tst_gesturetracker.moc"
