@@ -212,18 +212,13 @@ void tst_GestureTracker::blockingStateIgnoresEvent_data()
     QTest::addColumn<standin::BlockingState>("state");
     QTest::addColumn<Phase>("phase");
 
-    const QList<QPair<const char *, standin::BlockingState>> states = {
-        {"command in progress", standin::BlockingState::CommandInProgress},
-        {"modal state", standin::BlockingState::ModalState},
-        {"grip editing", standin::BlockingState::GripEditing},
-        {"window selecting", standin::BlockingState::WindowSelecting},
-        {"panning", standin::BlockingState::Panning},
-        {"transparent command", standin::BlockingState::TransparentCommand},
-        {"dragging", standin::BlockingState::Dragging}};
-    for (const auto &state : states) {
-        QTest::addRow("%s, at the press", state.first) << state.second << Phase::AtPress;
-        QTest::addRow("%s, while tracking", state.first) << state.second << Phase::WhileTracking;
-        QTest::addRow("%s, while armed", state.first) << state.second << Phase::WhileArmed;
+    // The states in the order of the queries that report them.
+    for (int state = 0; state < standin::kBlockingStateCount; ++state) {
+        const QByteArray query = blockingQueries.at(state).toLatin1();
+        const auto blocking = standin::BlockingState(state);
+        QTest::addRow("%s, at the press", query.constData()) << blocking << Phase::AtPress;
+        QTest::addRow("%s, while tracking", query.constData()) << blocking << Phase::WhileTracking;
+        QTest::addRow("%s, while armed", query.constData()) << blocking << Phase::WhileArmed;
     }
 }
 
