@@ -12,7 +12,7 @@
 
 namespace {
 
-// The dialog on screen, its table in catalogue order.
+// The dialog on screen and active, its table in catalogue order.
 struct ShownDialog : dialogtest::DialogUnderTest
 {
     ShownDialog()
@@ -20,6 +20,7 @@ struct ShownDialog : dialogtest::DialogUnderTest
         view->sortByColumn(-1, Qt::AscendingOrder);
         dialog.show();
         dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
     }
     QList<QComboBox *> editors() const
     {
@@ -81,7 +82,6 @@ void tst_CommandEditor::init()
 void tst_CommandEditor::escapeClosesWithoutAssigning()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->edit(shown.shownIndex("ID_CIRCLE", 3));
     QComboBox *combo = shown.editor();
     QVERIFY(combo);
@@ -98,7 +98,6 @@ void tst_CommandEditor::escapeClosesWithoutAssigning()
 void tst_CommandEditor::pickAssignsAtOnceAndReopens()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->setCurrentIndex(shown.shownIndex("ID_CIRCLE", 3));
     QComboBox *combo = shown.editor();   // the current-item trigger opened it
     QVERIFY(combo);
@@ -118,7 +117,6 @@ void tst_CommandEditor::pickAssignsAtOnceAndReopens()
 void tst_CommandEditor::pickReopensNothingOutsideTheSelectColumn()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->setCurrentIndex(shown.shownIndex("ID_CIRCLE", 2));
     shown.view->edit(shown.shownIndex("ID_CIRCLE", 3));
     QComboBox *combo = shown.editor();
@@ -134,7 +132,6 @@ void tst_CommandEditor::pickReopensNothingOutsideTheSelectColumn()
 void tst_CommandEditor::pressingARowOpensItsEditor()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.press("ID_LINE", 0);
     QComboBox *combo = shown.editor();
     QVERIFY(combo);
@@ -183,7 +180,6 @@ void tst_CommandEditor::selectionColours()
     QFETCH(QColor, selected);
     standin::setColorScheme(scheme);
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->selectRow(shown.row("ID_LINE"));
     const QRect cell = shown.cellRect("ID_LINE", 2);
     // Right of the caption, inside the selected cell.
