@@ -28,9 +28,8 @@ private slots:
     void helpPage();
     void displayAvailable_data();
     void displayAvailable();
-    void withoutDisplayTheDemoRuns();
-    void replayWithoutDisplayIsNoDemo();
-    void optionsAreRead();
+    void options_data();
+    void options();
     void badCommandLines_data();
     void badCommandLines();
     void helpGivesTheDefaults();
@@ -38,8 +37,7 @@ private slots:
     void darkThemeShowsIndicators();
 
     void recallWalksBackAndForth();
-    void recallSkipsEmptyAndRepeated();
-    void recallForgetsTheOldest();
+    void recallSkipsEmptyRepeatedAndTheOldest();
 
     void zoomOption_data();
     void zoomOption();
@@ -79,48 +77,41 @@ void tst_HostParts::displayAvailable()
     QVERIFY(!HostOptions::displayAvailable(empty));
 }
 
-void tst_HostParts::withoutDisplayTheDemoRuns()
+void tst_HostParts::options_data()
 {
-    QString error;
-    const HostOptions options = HostOptions::parse({"strokewheel-host"}, QProcessEnvironment(), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QVERIFY(options.offscreen);
-    QVERIFY(options.demo);
-    QCOMPARE(options.outputFolder, HostOptions::defaultDemoOutput());
-    QVERIFY(options.profileFolder.isEmpty());
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<bool>("demo");
+    QTest::addColumn<QString>("output");
 
-    const HostOptions withDisplay = HostOptions::parse({"strokewheel-host"}, environment({"DISPLAY"}), &error);
-    QVERIFY(!withDisplay.demo);
-    QVERIFY(!withDisplay.offscreen);
-    QVERIFY(withDisplay.profileFolder.isEmpty());
+    QTest::newRow("no display: the demo") << QStringList() << false << true << HostOptions::defaultDemoOutput();
+    QTest::newRow("a display: no demo") << QStringList() << true << false << "";
+    QTest::newRow("a replay without display: no demo") << QStringList{"--replay", "a.replay"} << false << false << "";
+    QTest::newRow("every option") << QStringList{"--module", "/m.tx", "--profile", "/p", "--demo", "--output", "/o",
+                                                 "--lang", "de", "--catalogue", "/c.catalogue"}
+                                  << true << true << "/o";
 }
 
-void tst_HostParts::replayWithoutDisplayIsNoDemo()
+void tst_HostParts::options()
 {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
     QString error;
-    const HostOptions options =
-        HostOptions::parse({"strokewheel-host", "--replay", "a.replay"}, QProcessEnvironment(), &error);
-    QVERIFY(error.isEmpty());
-    QVERIFY(options.offscreen);
-    QVERIFY(!options.demo);
-    QCOMPARE(options.replayScript, QStringLiteral("a.replay"));
-    QVERIFY(options.profileFolder.isEmpty());
-}
-
-void tst_HostParts::optionsAreRead()
-{
-    QString error;
-    const HostOptions options = HostOptions::parse(
-        {"strokewheel-host", "--module", "/m.tx", "--profile", "/p", "--demo", "--output", "/o", "--lang", "de",
-         "--catalogue", "/c.catalogue"},
-        environment({"DISPLAY"}), &error);
+    const HostOptions options = HostOptions::parse(QStringList{"strokewheel-host"} + arguments,
+                                                   display ? environment({"DISPLAY"}) : QProcessEnvironment(), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(options.modulePath, QStringLiteral("/m.tx"));
-    QCOMPARE(options.profileFolder, QStringLiteral("/p"));
-    QCOMPARE(options.outputFolder, QStringLiteral("/o"));
-    QCOMPARE(options.language, QStringLiteral("de"));
-    QCOMPARE(options.cataloguePath, QStringLiteral("/c.catalogue"));
-    QVERIFY(options.demo);
+    const auto given = [&arguments](const char *option) {
+        const int at = arguments.indexOf(QLatin1String(option));
+        return at < 0 ? QString() : arguments.at(at + 1);
+    };
+    QCOMPARE(options.offscreen, !display);
+    QTEST(options.demo, "demo");
+    QTEST(options.outputFolder, "output");
+    QCOMPARE(options.replayScript, given("--replay"));
+    QCOMPARE(options.modulePath, given("--module"));
+    QCOMPARE(options.profileFolder, given("--profile"));
+    QCOMPARE(options.language, given("--lang"));
+    QCOMPARE(options.cataloguePath, given("--catalogue"));
 }
 
 void tst_HostParts::badCommandLines_data()
@@ -223,20 +214,12 @@ void tst_HostParts::recallWalksBackAndForth()
     QCOMPARE(recall.last(), QStringLiteral("ZOOM E"));
 }
 
-void tst_HostParts::recallSkipsEmptyAndRepeated()
+void tst_HostParts::recallSkipsEmptyRepeatedAndTheOldest()
 {
     CommandRecall recall;
-    recall.add(QStringLiteral("  LINE "));
-    recall.add(QStringLiteral("LINE"));
-    recall.add(QStringLiteral("   "));
-    recall.add(QStringLiteral("CIRCLE"));
-    recall.add(QStringLiteral("LINE"));
+    for (const char *line : {"  LINE ", "LINE", "   ", "CIRCLE", "LINE"})
+        recall.add(QString::fromLatin1(line));
     QCOMPARE(recall.entries(), (QStringList{"LINE", "CIRCLE", "LINE"}));
-}
-
-void tst_HostParts::recallForgetsTheOldest()
-{
-    CommandRecall recall;
     for (int i = 0; i <= CommandRecall::kCapacity; ++i)
         recall.add(QString::number(i));
     QCOMPARE(recall.entries().size(), CommandRecall::kCapacity);

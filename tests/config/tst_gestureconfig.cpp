@@ -4,6 +4,7 @@
 
 #include "config/K2GestureSettings.h"
 #include "host/CFxUtils.h"
+#include "tests/support/TestMain.h"
 
 #include <QtTest>
 
@@ -20,7 +21,6 @@ class tst_GestureConfig : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -55,14 +55,8 @@ private slots:
 
 private:
     K2GestureConfig *config() const { return K2GestureConfig::instance(); }
-    void addMenu(standin::Menu *bar, const QString &caption, const QStringList &ids);
     std::unique_ptr<QTemporaryDir> m_folder;
 };
-
-void tst_GestureConfig::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_GestureConfig::init()
 {
@@ -77,13 +71,6 @@ void tst_GestureConfig::cleanup()
 {
     m_folder->setAutoRemove(!QTest::currentTestFailed());
     m_folder.reset();
-}
-
-void tst_GestureConfig::addMenu(standin::Menu *bar, const QString &caption, const QStringList &ids)
-{
-    standin::Menu *menu = bar->addSubMenu(caption);
-    for (const QString &id : ids)
-        menu->addItem(id, standin::catalogue()->command(id));
 }
 
 void tst_GestureConfig::factoryState_data()
@@ -473,5 +460,5 @@ void tst_GestureConfig::matchesFactoryEightGestures()
     QCOMPARE(config()->matchesFactoryEightGestures(), matches);
 }
 
-QTEST_MAIN(tst_GestureConfig)
+SW_TEST_MAIN(tst_GestureConfig)
 #include "tst_gestureconfig.moc"

@@ -3,6 +3,7 @@
 #include "ConfigTestHost.h"
 
 #include "config/K2GestureSettings.h"
+#include "tests/support/TestMain.h"
 
 #include <QtTest>
 
@@ -15,7 +16,6 @@ class tst_GestureSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -29,11 +29,6 @@ private:
     K2GestureSettings *settings() const { return K2GestureSettings::instance(); }
     std::unique_ptr<QTemporaryDir> m_folder;
 };
-
-void tst_GestureSettings::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_GestureSettings::init()
 {
@@ -113,5 +108,5 @@ void tst_GestureSettings::restoreDefaultsClearsOnlyTheGestureGroup()
     QCOMPARE(storedText(QStringLiteral("Unrelated")), QStringLiteral("kept"));
 }
 
-QTEST_MAIN(tst_GestureSettings)
+SW_TEST_MAIN(tst_GestureSettings)
 #include "tst_gesturesettings.moc"

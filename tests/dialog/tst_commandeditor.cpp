@@ -5,13 +5,14 @@
 #include "dialog/K2DonutDialogManager.h"
 
 #include "DialogUnderTest.h"
+#include "tests/support/TestMain.h"
 
 #include <QComboBox>
 #include <QtTest>
 
 namespace {
 
-// The dialog on screen, its table in catalogue order.
+// The dialog on screen and active, its table in catalogue order.
 struct ShownDialog : dialogtest::DialogUnderTest
 {
     ShownDialog()
@@ -19,6 +20,7 @@ struct ShownDialog : dialogtest::DialogUnderTest
         view->sortByColumn(-1, Qt::AscendingOrder);
         dialog.show();
         dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
     }
     QList<QComboBox *> editors() const
     {
@@ -59,7 +61,6 @@ class tst_CommandEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void escapeClosesWithoutAssigning();
@@ -71,11 +72,6 @@ private slots:
     void selectionColours();
 };
 
-void tst_CommandEditor::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_CommandEditor::init()
 {
     standin::reset();
@@ -86,7 +82,6 @@ void tst_CommandEditor::init()
 void tst_CommandEditor::escapeClosesWithoutAssigning()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->edit(shown.shownIndex("ID_CIRCLE", 3));
     QComboBox *combo = shown.editor();
     QVERIFY(combo);
@@ -103,7 +98,6 @@ void tst_CommandEditor::escapeClosesWithoutAssigning()
 void tst_CommandEditor::pickAssignsAtOnceAndReopens()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->setCurrentIndex(shown.shownIndex("ID_CIRCLE", 3));
     QComboBox *combo = shown.editor();   // the current-item trigger opened it
     QVERIFY(combo);
@@ -123,7 +117,6 @@ void tst_CommandEditor::pickAssignsAtOnceAndReopens()
 void tst_CommandEditor::pickReopensNothingOutsideTheSelectColumn()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->setCurrentIndex(shown.shownIndex("ID_CIRCLE", 2));
     shown.view->edit(shown.shownIndex("ID_CIRCLE", 3));
     QComboBox *combo = shown.editor();
@@ -139,7 +132,6 @@ void tst_CommandEditor::pickReopensNothingOutsideTheSelectColumn()
 void tst_CommandEditor::pressingARowOpensItsEditor()
 {
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.press("ID_LINE", 0);
     QComboBox *combo = shown.editor();
     QVERIFY(combo);
@@ -188,7 +180,6 @@ void tst_CommandEditor::selectionColours()
     QFETCH(QColor, selected);
     standin::setColorScheme(scheme);
     ShownDialog shown;
-    QVERIFY(QTest::qWaitForWindowActive(&shown.dialog));
     shown.view->selectRow(shown.row("ID_LINE"));
     const QRect cell = shown.cellRect("ID_LINE", 2);
     // Right of the caption, inside the selected cell.
@@ -197,5 +188,5 @@ void tst_CommandEditor::selectionColours()
     QVERIFY(pixelAt(shown.view->viewport(), QPoint(other.right() - 3, other.center().y())) != selected);
 }
 
-QTEST_MAIN(tst_CommandEditor)
+SW_TEST_MAIN(tst_CommandEditor)
 #include "tst_commandeditor.moc"

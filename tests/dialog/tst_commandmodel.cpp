@@ -6,6 +6,7 @@
 #include "dialog/K2DonutDialogManager.h"
 
 #include "DialogUnderTest.h"
+#include "tests/support/TestMain.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -60,7 +61,6 @@ class tst_CommandModel : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void modelTesterFindsNoFault();
@@ -83,11 +83,6 @@ private slots:
     void withoutDialog();
     void proxyOverAnotherModelShowsEverything();
 };
-
-void tst_CommandModel::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_CommandModel::init()
 {
@@ -262,12 +257,9 @@ void tst_CommandModel::filtering_data()
     QTest::addColumn<QString>("search");
     QTest::addColumn<QStringList>("shown");
 
-    const QStringList all = {QStringLiteral("Zoom Extents"), QStringLiteral("Open"), QStringLiteral("Save"),
-                             QStringLiteral("Line"), QStringLiteral("Offset"), QStringLiteral("Copy"),
-                             QStringLiteral("Single Line Text"), QStringLiteral("Trim"),
-                             QStringLiteral("Zoom Window"), QStringLiteral("Circle"), QStringLiteral("Realtime Pan"),
-                             QStringLiteral("Close Block Editor"), QStringLiteral("Close Component"),
-                             QStringLiteral("Viewports"), QStringLiteral("About")};
+    QStringList all;   // the catalogue's order
+    for (const dialogtest::TestCommand &command : dialogtest::testCommands())
+        all << QString::fromLatin1(command.caption);
     QTest::newRow("all commands, no search") << false << false << "All Commands" << "" << all;
     QTest::newRow("assigned only, eight gestures")
         << false << true << "All Commands" << "" << QStringList(all.mid(0, 8));
@@ -401,5 +393,5 @@ void tst_CommandModel::proxyOverAnotherModelShowsEverything()
     QCOMPARE(proxy.index(0, 3).data().toString(), QStringLiteral("4"));   // no regions: all equal
 }
 
-QTEST_MAIN(tst_CommandModel)
+SW_TEST_MAIN(tst_CommandModel)
 #include "tst_commandmodel.moc"

@@ -7,6 +7,7 @@
 #include "host/CFxUtils.h"
 
 #include "DialogUnderTest.h"
+#include "tests/support/TestMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +41,6 @@ Settings storedSettings()
 const char *const kWorkingControls[] = {"category_comboBox", "search_lineEdit",  "filter_checkBox",
                                         "four_radioButton",  "eight_radioButton", "print_pushButton",
                                         "reset_pushButton",  "command_tableView"};
-
 
 // Runs the dialog modally; actions run inside its event loop.
 int execWith(K2DonutDialogManager &dialog, const std::function<void()> &actions)
@@ -80,7 +80,6 @@ class tst_DonutDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void widthStaysFixed();
@@ -106,11 +105,6 @@ private slots:
     void iconColumnColour_data();
     void iconColumnColour();
 };
-
-void tst_DonutDialog::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_DonutDialog::init()
 {
@@ -475,5 +469,5 @@ void tst_DonutDialog::iconColumnColour()
     QCOMPARE(shown == CFxUtils::GetLumenColor(2), colourScheme >= 2);
 }
 
-QTEST_MAIN(tst_DonutDialog)
+SW_TEST_MAIN(tst_DonutDialog)
 #include "tst_donutdialog.moc"

@@ -6,6 +6,7 @@
 #include "module/K2Strokewheel.h"
 
 #include "DialogTestHost.h"
+#include "tests/support/TestMain.h"
 
 #include <QDesktopWidget>
 #include <QDialogButtonBox>
@@ -60,7 +61,6 @@ class tst_GestureCommand : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -76,11 +76,6 @@ private slots:
 private:
     rz_OdRxModule *m_module = nullptr;
 };
-
-void tst_GestureCommand::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_GestureCommand::init()
 {
@@ -104,6 +99,7 @@ void tst_GestureCommand::foundByBothNames()
     OdEdCommand *local = standin::lookupCommand(QStringLiteral("GESTURE"));
     QVERIFY(local);
     QCOMPARE(standin::lookupCommand(QStringLiteral("_GESTURE")), local);
+    QCOMPARE(standin::lookupCommand(QStringLiteral("gesture")), local);
     QCOMPARE(local->globalName(), OdString("_GESTURE"));
     QCOMPARE(local->localName(), OdString("GESTURE"));
 }
@@ -207,5 +203,5 @@ void tst_GestureCommand::parentIsDesktopWithoutMainWindow()
     QVERIFY(!seen.openedInSheet);
 }
 
-QTEST_MAIN(tst_GestureCommand)
+SW_TEST_MAIN(tst_GestureCommand)
 #include "tst_gesturecommand.moc"

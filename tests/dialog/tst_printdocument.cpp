@@ -4,6 +4,7 @@
 #include "dialog/K2PrintDocument.h"
 
 #include "DialogUnderTest.h"
+#include "tests/support/TestMain.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -80,13 +81,11 @@ class tst_PrintDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void cellsShowTheModel();
     void backgrounds_data();
     void backgrounds();
-    void rowTextsAreCentred();
     void emptyModels();
 
     void dialogPrintsFilteredAndSortedTable();
@@ -100,14 +99,11 @@ private:
     void pressPrintList(dialogtest::DialogUnderTest &test, const std::function<void(QPrintDialog *)> &answer);
 };
 
-void tst_PrintDocument::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_PrintDocument::init()
 {
     standin::reset();
+    dialogtest::buildCatalogue();
+    dialogtest::storeSettings(true, 8);
 }
 
 void tst_PrintDocument::cellsShowTheModel()
@@ -134,6 +130,10 @@ void tst_PrintDocument::cellsShowTheModel()
                                              QUrl(cursor.charFormat().toImageFormat().name())).value<QImage>();
     QCOMPARE(stored.size(), QSize(16, 16));
     QCOMPARE(QColor(stored.pixel(8, 8)), QColor(Qt::red));
+    // A row's texts sit level with its picture.
+    document->documentLayout()->documentSize();
+    for (int row = 1; row <= 3; ++row)
+        QVERIFY(qAbs(cellContent(table, row, 2).center().y() - cellContent(table, row, 1).center().y()) <= 1);
 }
 
 void tst_PrintDocument::backgrounds_data()
@@ -163,17 +163,6 @@ void tst_PrintDocument::backgrounds()
     QCOMPARE(cellBackground(table, 0, 1), QColor(QStringLiteral("#dfdfdf")));
 }
 
-void tst_PrintDocument::rowTextsAreCentred()
-{
-    const auto model = threeRowModel();
-    const std::unique_ptr<QTextDocument> document(buildPrintDocument(model.get()));
-    QTextTable *table = tableOf(document.get());
-    document->documentLayout()->documentSize();
-    // A row's texts sit level with its picture.
-    for (int row = 1; row <= 3; ++row)
-        QVERIFY(qAbs(cellContent(table, row, 2).center().y() - cellContent(table, row, 1).center().y()) <= 1);
-}
-
 void tst_PrintDocument::emptyModels()
 {
     const auto model = threeRowModel();
@@ -190,8 +179,6 @@ void tst_PrintDocument::emptyModels()
 // The rows as the table shows them: filtered and sorted.
 void tst_PrintDocument::dialogPrintsFilteredAndSortedTable()
 {
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.child<QCheckBox>("filter_checkBox")->setChecked(true);
     test.child<QLineEdit>("search_lineEdit")->setText(QStringLiteral("o"));
@@ -221,8 +208,6 @@ void tst_PrintDocument::arrowsPrintDarkOnPaper()
 {
     QFETCH(int, scheme);
     standin::setColorScheme(scheme);
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.child<QCheckBox>("filter_checkBox")->setChecked(true);
     const std::unique_ptr<QTextDocument> document(buildPrintDocument(test.proxy));
@@ -262,8 +247,6 @@ void tst_PrintDocument::pressPrintList(dialogtest::DialogUnderTest &test,
 
 void tst_PrintDocument::printDialogCancelledPrintsNothing()
 {
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.dialog.show();
     QTemporaryDir folder;
@@ -280,8 +263,6 @@ void tst_PrintDocument::printedPdfListsVisibleCommandsInOrder()
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
-    dialogtest::buildCatalogue();
-    dialogtest::storeSettings(true, 8);
     dialogtest::DialogUnderTest test;
     test.dialog.show();
     QTest::keyClicks(test.child<QLineEdit>("search_lineEdit"), QStringLiteral("o"));
@@ -328,5 +309,5 @@ void tst_PrintDocument::printedPdfListsVisibleCommandsInOrder()
     folder.setAutoRemove(!QTest::currentTestFailed());
 }
 
-QTEST_MAIN(tst_PrintDocument)
+SW_TEST_MAIN(tst_PrintDocument)
 #include "tst_printdocument.moc"

@@ -36,9 +36,7 @@ private slots:
 
     void createTwiceKeepsHandle();
     void referenceCountNeverDeletes();
-    void registrationOrder();
     void closingOrder();
-    void gateDisablesEverything();
     void commandWaitsForMainFrame();
     void appStartedAddsCommandAgain();
     void documentsBeforeAndAfterInit();
@@ -94,19 +92,6 @@ void tst_Lifecycle::referenceCountNeverDeletes()
     QCOMPARE(handle.module->sysData(), reinterpret_cast<void *>(0x1234));
 }
 
-void tst_Lifecycle::registrationOrder()
-{
-    standin::openDocument(QStringLiteral("A"));
-    standin::openDocument(QStringLiteral("B"));
-    ModuleHandle handle;
-    standin::clearRegistrationLog();
-    handle.module->initApp();
-    QCOMPARE(standin::registrationLog(),
-             QStringList({"AddCommand _GESTURE", "AddReactor", "AddTracker A", "AddTracker B", "AddEditorReactor"}));
-    QVERIFY(standin::lookupCommand(QStringLiteral("_GESTURE")));
-    QVERIFY(standin::lookupCommand(QStringLiteral("gesture")));
-}
-
 void tst_Lifecycle::closingOrder()
 {
     standin::openDocument(QStringLiteral("A"));
@@ -123,18 +108,6 @@ void tst_Lifecycle::closingOrder()
     QCOMPARE(standin::registeredCommandCount(), 0);
     QCOMPARE(standin::documentReactorCount(), 0);
     QCOMPARE(standin::editorReactorCount(), 0);
-}
-
-void tst_Lifecycle::gateDisablesEverything()
-{
-    standin::openDocument(QStringLiteral("A"));
-    standin::setModuleDisabled(true);
-    ModuleHandle handle;
-    standin::clearRegistrationLog();
-    handle.module->initApp();
-    QVERIFY(standin::registrationLog().isEmpty());
-    handle.module->uninitApp();
-    QVERIFY(standin::registrationLog().isEmpty());
 }
 
 void tst_Lifecycle::commandWaitsForMainFrame()
@@ -184,32 +157,40 @@ void tst_Lifecycle::closingDocumentDetachesTracker()
 void tst_Lifecycle::missingLinkSkipsOnlyItsStep_data()
 {
     QTest::addColumn<int>("link");
+    QTest::addColumn<bool>("disabled");
     QTest::addColumn<QStringList>("expected");
     using standin::Link;
-    QTest::newRow("no services") << int(Link::SystemServices) << QStringList({"AddEditorReactor"});
-    QTest::newRow("no main frame") << int(Link::MainFrame)
-                                   << QStringList({"AddReactor", "AddTracker A", "AddEditorReactor"});
-    QTest::newRow("no document manager") << int(Link::DocumentManager)
+    const QStringList all = {"AddCommand _GESTURE", "AddReactor", "AddTracker A", "AddTracker B", "AddEditorReactor"};
+    QTest::newRow("everything there: the registration order") << -1 << false << all;
+    QTest::newRow("gate closed: nothing") << -1 << true << QStringList();
+    QTest::newRow("no gate: a closed one is ignored") << int(Link::QtGate) << true << all;
+    QTest::newRow("no services") << int(Link::SystemServices) << false << QStringList({"AddEditorReactor"});
+    QTest::newRow("no main frame") << int(Link::MainFrame) << false
+                                   << QStringList({"AddReactor", "AddTracker A", "AddTracker B", "AddEditorReactor"});
+    QTest::newRow("no document manager") << int(Link::DocumentManager) << false
                                          << QStringList({"AddCommand _GESTURE", "AddEditorReactor"});
-    QTest::newRow("no editor") << int(Link::Editor)
-                               << QStringList({"AddCommand _GESTURE", "AddReactor", "AddTracker A"});
-    QTest::newRow("no gate") << int(Link::QtGate)
-                             << QStringList({"AddCommand _GESTURE", "AddReactor", "AddTracker A", "AddEditorReactor"});
+    QTest::newRow("no editor") << int(Link::Editor) << false
+                               << QStringList({"AddCommand _GESTURE", "AddReactor", "AddTracker A", "AddTracker B"});
 }
 
 void tst_Lifecycle::missingLinkSkipsOnlyItsStep()
 {
     QFETCH(int, link);
+    QFETCH(bool, disabled);
     QFETCH(QStringList, expected);
     standin::openDocument(QStringLiteral("A"));
-    standin::setModuleDisabled(true);   // ignored when the gate itself is absent
-    if (link != int(standin::Link::QtGate))
-        standin::setModuleDisabled(false);
-    standin::setPresent(standin::Link(link), false);
+    standin::openDocument(QStringLiteral("B"));
+    standin::setModuleDisabled(disabled);
+    if (link >= 0)
+        standin::setPresent(standin::Link(link), false);
     ModuleHandle handle;
     standin::clearRegistrationLog();
     handle.module->initApp();
     QCOMPARE(standin::registrationLog(), expected);
+    if (expected.isEmpty()) {
+        handle.module->uninitApp();
+        QVERIFY(standin::registrationLog().isEmpty());
+    }
 }
 
 void tst_Lifecycle::nullDocumentAndNoInputManagerSkipped()

@@ -6,6 +6,7 @@
 #include "overlay/TextOfWidth.h"
 #include "standin/StandIn.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -74,8 +75,10 @@ struct Ink
 {
     int left = INT_MAX;
     int right = -1;
+    int top = INT_MAX;
     int bottom = -1;
     int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
 };
 
 // Dark opaque pixels (label text) inside area.
@@ -88,6 +91,7 @@ Ink inkIn(const QImage &image, const QRect &area)
             if (qAlpha(pixel) > 200 && qGray(pixel) < 110) {
                 ink.left = qMin(ink.left, x);
                 ink.right = qMax(ink.right, x);
+                ink.top = qMin(ink.top, y);
                 ink.bottom = qMax(ink.bottom, y);
             }
         }
@@ -102,7 +106,6 @@ class tst_DonutPainting : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -110,10 +113,8 @@ private slots:
     void ringOnlyWithoutCurrentRegion();
     void styleChoosesImagesAndOpacity_data();
     void styleChoosesImagesAndOpacity();
-    void highlightUnderCurrentItem_data();
-    void highlightUnderCurrentItem();
-    void committedPictureShowsOnlyTheChoice_data();
-    void committedPictureShowsOnlyTheChoice();
+    void currentRegion_data();
+    void currentRegion();
     void iconDrawnAtItsOwnSize_data();
     void iconDrawnAtItsOwnSize();
     void labelElision_data();
@@ -127,11 +128,6 @@ private:
 
     K2DonutDialogTLStyleImpl *m_overlay = nullptr;
 };
-
-void tst_DonutPainting::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_DonutPainting::init()
 {
@@ -231,71 +227,48 @@ void tst_DonutPainting::styleChoosesImagesAndOpacity()
     VERIFY_PIXEL(highlighted, inTopSector, highlight, 3);
 }
 
-void tst_DonutPainting::highlightUnderCurrentItem_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("current");
-
-    QTest::newRow("4 regions, bottom") << 4 << 2;
-    QTest::newRow("4 regions, top") << 4 << 0;
-    QTest::newRow("8 regions, down-right") << 8 << 5;
-    QTest::newRow("8 regions, up-right") << 8 << 7;
-}
-
-void tst_DonutPainting::highlightUnderCurrentItem()
-{
-    QFETCH(int, count);
-    QFETCH(int, current);
-    setColourIcons(count, current);
-
-    const QImage image = render();
-
-    // Every item shows, the current one above its opaque highlight.
-    for (int index = 0; index < count; ++index)
-        VERIFY_PIXEL(image, itemPoint(count, index), regionColour(index).rgba(), 3);
-    const double sector = 360.0 / count;
-    const double centreAngle = 90.0 + current * sector;
-    const QPoint inSector = ringPoint(centreAngle + sector / 3.0, 100);
-    const QRgb highlight = resourceImage(K2DonutLayout::highlightImage(count, current, false)).pixel(inSector);
-    QCOMPARE(qAlpha(highlight), 255);
-    VERIFY_PIXEL(image, inSector, highlight, 3);
-    const QPoint opposite = ringPoint(centreAngle + 180.0 + sector / 3.0, 100);
-    VERIFY_PIXEL(image, opposite, ringAt(opposite, false), 3);
-    QCOMPARE(standin::currentStatusText(), QStringLiteral("Help of region %1").arg(current));
-}
-
-void tst_DonutPainting::committedPictureShowsOnlyTheChoice_data()
+void tst_DonutPainting::currentRegion_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("current");
     QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("committed");
 
-    QTest::newRow("4 regions, left, light") << 4 << 1 << false;
-    QTest::newRow("4 regions, left, dark") << 4 << 1 << true;
-    QTest::newRow("8 regions, down-left, light") << 8 << 3 << false;
-    QTest::newRow("8 regions, down-left, dark") << 8 << 3 << true;
+    QTest::newRow("4 regions, bottom") << 4 << 2 << false << false;
+    QTest::newRow("4 regions, top") << 4 << 0 << false << false;
+    QTest::newRow("8 regions, down-right") << 8 << 5 << false << false;
+    QTest::newRow("8 regions, up-right") << 8 << 7 << false << false;
+    QTest::newRow("committed, 4 regions, left, light") << 4 << 1 << false << true;
+    QTest::newRow("committed, 4 regions, left, dark") << 4 << 1 << true << true;
+    QTest::newRow("committed, 8 regions, down-left, light") << 8 << 3 << false << true;
+    QTest::newRow("committed, 8 regions, down-left, dark") << 8 << 3 << true << true;
 }
 
-void tst_DonutPainting::committedPictureShowsOnlyTheChoice()
+// Every item shows above the current one's opaque highlight; once committed, only the choice.
+void tst_DonutPainting::currentRegion()
 {
     QFETCH(int, count);
     QFETCH(int, current);
     QFETCH(bool, dark);
+    QFETCH(bool, committed);
     standin::setColorScheme(dark ? 2 : 0);
     setColourIcons(count, current);
-    m_overlay->m_committed = true;
+    m_overlay->m_committed = committed;
 
     const QImage image = render();
 
     for (int index = 0; index < count; ++index) {
-        const QRgb expected = index == current ? regionColour(index).rgba() : qRgba(0, 0, 0, 0);
+        const QRgb expected = !committed || index == current ? regionColour(index).rgba() : qRgba(0, 0, 0, 0);
         VERIFY_PIXEL(image, itemPoint(count, index), expected, 3);
     }
     const double sector = 360.0 / count;
     const double centreAngle = 90.0 + current * sector;
-    const QPoint inSector = ringPoint(centreAngle - sector / 3.0, 100);
-    VERIFY_PIXEL(image, inSector, resourceImage(K2DonutLayout::highlightImage(count, current, dark)).pixel(inSector), 3);
-    QCOMPARE(qAlpha(image.pixel(ringPoint(centreAngle + 180.0, 100))), 0);
+    const QPoint inSector = ringPoint(centreAngle + sector / 3.0, 100);
+    const QRgb highlight = resourceImage(K2DonutLayout::highlightImage(count, current, dark)).pixel(inSector);
+    QCOMPARE(qAlpha(highlight), 255);
+    VERIFY_PIXEL(image, inSector, highlight, 3);
+    const QPoint opposite = ringPoint(centreAngle + 180.0 + sector / 3.0, 100);
+    VERIFY_PIXEL(image, opposite, committed ? qRgba(0, 0, 0, 0) : ringAt(opposite, dark), 3);
     QCOMPARE(standin::currentStatusText(), QStringLiteral("Help of region %1").arg(current));
 }
 
@@ -389,27 +362,12 @@ void tst_DonutPainting::labelsAlongTheRing()
 
     // Side labels stand upright along the ring, top and bottom ones lie level.
     for (int index = 0; index < 4; ++index) {
-        const QPoint item = itemPoint(4, index);
-        const QRect area(item - QPoint(30, 30), QSize(61, 61));
-        int columns = 0;
-        int rows = 0;
-        for (int x = area.left(); x <= area.right(); ++x)
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                if (qAlpha(image.pixel(x, y)) > 200 && qGray(image.pixel(x, y)) < 110) {
-                    ++columns;
-                    break;
-                }
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (qAlpha(image.pixel(x, y)) > 200 && qGray(image.pixel(x, y)) < 110) {
-                    ++rows;
-                    break;
-                }
+        const Ink ink = inkIn(image, QRect(itemPoint(4, index) - QPoint(30, 30), QSize(61, 61)));
         const bool level = index % 2 == 0;
-        QVERIFY2(level ? columns > 2 * rows : rows > 2 * columns,
-                 qPrintable(QStringLiteral("region %1: %2 columns, %3 rows").arg(index).arg(columns).arg(rows)));
+        QVERIFY2(level ? ink.width() > 2 * ink.height() : ink.height() > 2 * ink.width(),
+                 qPrintable(QStringLiteral("region %1: %2 x %3").arg(index).arg(ink.width()).arg(ink.height())));
     }
 }
 
-QTEST_MAIN(tst_DonutPainting)
+SW_TEST_MAIN(tst_DonutPainting)
 #include "tst_donutpainting.moc"

@@ -8,6 +8,7 @@
 #include "standin/CommandProcessor.h"
 #include "standin/HostSignals.h"
 #include "standin/StandIn.h"
+#include "tests/support/TestMain.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -46,7 +47,6 @@ class tst_CommandProcessor : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -57,11 +57,6 @@ private:
     OdStaticRxObject<EchoCommand> m_ping{"PING"};
     OdStaticRxObject<EchoCommand> m_fail{"FAIL", true};
 };
-
-void tst_CommandProcessor::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_CommandProcessor::init()
 {
@@ -131,5 +126,5 @@ void tst_CommandProcessor::execute()
         QCOMPARE(executed.at(0).at(0).toString(), text);
 }
 
-QTEST_MAIN(tst_CommandProcessor)
+SW_TEST_MAIN(tst_CommandProcessor)
 #include "tst_commandprocessor.moc"

@@ -9,6 +9,7 @@
 #include "standin/Document.h"
 #include "standin/DrawingView.h"
 #include "standin/ViewTransform.h"
+#include "tests/support/TestMain.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -74,7 +75,6 @@ class tst_DrawingView : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -104,11 +104,6 @@ private:
     std::vector<std::unique_ptr<RecordingTracker>> m_trackers;
     QStringList m_log;
 };
-
-void tst_DrawingView::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_DrawingView::init()
 {
@@ -360,5 +355,5 @@ void tst_DrawingView::contextMenuRunsViewCommands()
     QCOMPARE(standin::executedCommandTexts(), (QStringList{QStringLiteral("'_ZOOM"), QStringLiteral("'_ZOOM")}));
 }
 
-QTEST_MAIN(tst_DrawingView)
+SW_TEST_MAIN(tst_DrawingView)
 #include "tst_drawingview.moc"

@@ -6,6 +6,7 @@
 #include "host/CFxUtils.h"
 #include "host/OdEdCommand.h"
 #include "standin/StandIn.h"
+#include "tests/support/TestMain.h"
 
 #include <QtTest>
 
@@ -37,7 +38,6 @@ class tst_GestureDispatch : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void sentText_data();
@@ -45,11 +45,6 @@ private slots:
     void reentryReturnsFalseAndKeepsText();
     void emptyPendingText();
 };
-
-void tst_GestureDispatch::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_GestureDispatch::init()
 {
@@ -155,5 +150,5 @@ void tst_GestureDispatch::emptyPendingText()
     QVERIFY(!tracker.HasPendingCommand());
 }
 
-QTEST_MAIN(tst_GestureDispatch)
+SW_TEST_MAIN(tst_GestureDispatch)
 #include "tst_gesturedispatch.moc"

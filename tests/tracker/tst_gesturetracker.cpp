@@ -10,6 +10,7 @@
 
 #include "host/CFxInputPointManager.h"
 #include "standin/Document.h"
+#include "tests/support/TestMain.h"
 
 #include <QMenu>
 #include <QtTest>
@@ -87,14 +88,12 @@ enum class Phase { AtPress, WhileTracking, WhileArmed };
 Q_DECLARE_METATYPE(NextEvent)
 Q_DECLARE_METATYPE(Phase)
 Q_DECLARE_METATYPE(standin::BlockingState)
-Q_DECLARE_METATYPE(standin::Link)
 
 class tst_GestureTracker : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -128,11 +127,6 @@ private:
     standin::Document *m_document = nullptr;
     QWidget *m_view = nullptr;
 };
-
-void tst_GestureTracker::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_GestureTracker::setUpHost()
 {
@@ -218,18 +212,13 @@ void tst_GestureTracker::blockingStateIgnoresEvent_data()
     QTest::addColumn<standin::BlockingState>("state");
     QTest::addColumn<Phase>("phase");
 
-    const QList<QPair<const char *, standin::BlockingState>> states = {
-        {"command in progress", standin::BlockingState::CommandInProgress},
-        {"modal state", standin::BlockingState::ModalState},
-        {"grip editing", standin::BlockingState::GripEditing},
-        {"window selecting", standin::BlockingState::WindowSelecting},
-        {"panning", standin::BlockingState::Panning},
-        {"transparent command", standin::BlockingState::TransparentCommand},
-        {"dragging", standin::BlockingState::Dragging}};
-    for (const auto &state : states) {
-        QTest::addRow("%s, at the press", state.first) << state.second << Phase::AtPress;
-        QTest::addRow("%s, while tracking", state.first) << state.second << Phase::WhileTracking;
-        QTest::addRow("%s, while armed", state.first) << state.second << Phase::WhileArmed;
+    // The states in the order of the queries that report them.
+    for (int state = 0; state < standin::kBlockingStateCount; ++state) {
+        const QByteArray query = blockingQueries.at(state).toLatin1();
+        const auto blocking = standin::BlockingState(state);
+        QTest::addRow("%s, at the press", query.constData()) << blocking << Phase::AtPress;
+        QTest::addRow("%s, while tracking", query.constData()) << blocking << Phase::WhileTracking;
+        QTest::addRow("%s, while armed", query.constData()) << blocking << Phase::WhileArmed;
     }
 }
 
@@ -512,5 +501,5 @@ void tst_GestureTracker::overlayParent()
     QVERIFY(overlay()->m_armed);
 }
 
-QTEST_MAIN(tst_GestureTracker)
+SW_TEST_MAIN(tst_GestureTracker)
 #include "tst_gesturetracker.moc"
