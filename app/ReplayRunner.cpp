@@ -189,6 +189,14 @@ bool ReplayRunner::pressKey(const ReplayStep &step)
     return true;
 }
 
+bool ReplayRunner::typeKeys(const ReplayStep &step)
+{
+    for (const QChar character : step.text)
+        ReplayInput::key(character.toUpper().unicode(), scope());
+    ReplayInput::key(Qt::Key_Return, scope());
+    return true;
+}
+
 bool ReplayRunner::answer(const ReplayStep &step)
 {
     standin::queueMessageAnswer(step.number);

@@ -34,6 +34,7 @@ public:
     bool mouse(const ReplayStep &step);
     bool quick(const ReplayStep &step);
     bool pressKey(const ReplayStep &step);
+    bool typeKeys(const ReplayStep &step);
     bool typeCommand(const ReplayStep &step);
     bool answer(const ReplayStep &step);
     bool click(const ReplayStep &step);

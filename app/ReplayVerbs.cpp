@@ -25,6 +25,9 @@ const QVector<ReplayVerb> &replayVerbs()
          QStringLiteral("a key press and release (Qt key names: `Escape`, `Ctrl+Z`) to the keyboard grabber, else an "
                         "open menu, else the focus widget"),
          &R::pressKey},
+        {QStringLiteral("type"), A::Text, QStringLiteral("TEXT"),
+         QStringLiteral("types TEXT key by key (letters as capitals), then Return, wherever `key` would send them"),
+         &R::typeKeys},
         {QStringLiteral("command"), A::Text, QStringLiteral("TEXT"),
          QStringLiteral("types TEXT on the command line and presses Return"), &R::typeCommand},
         {QStringLiteral("answer"), A::Answer, QStringLiteral("CODE"),
