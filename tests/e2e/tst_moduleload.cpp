@@ -30,6 +30,14 @@ private slots:
 
 private:
     QString modulePath() const { return qEnvironmentVariable("STROKEWHEEL_MODULE"); }
+    // The lines a binutils program prints; none when it fails.
+    static QStringList toolSays(const QString &program, const QStringList &arguments)
+    {
+        QProcess tool;
+        tool.start(program, arguments);
+        const bool ran = tool.waitForFinished(30000) && tool.exitCode() == 0;
+        return ran ? QString::fromLocal8Bit(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts) : QStringList();
+    }
 };
 
 void tst_ModuleLoad::init()
@@ -40,13 +48,8 @@ void tst_ModuleLoad::init()
 
 void tst_ModuleLoad::exportsExactlyTwoFunctions()
 {
-    QProcess nm;
-    nm.start(QStringLiteral("nm"), {QStringLiteral("-D"), QStringLiteral("--defined-only"), modulePath()});
-    QVERIFY(nm.waitForFinished(30000));
-    QCOMPARE(nm.exitCode(), 0);
     QStringList functions;
-    const QStringList lines = QString::fromLocal8Bit(nm.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    for (const QString &line : lines)
+    for (const QString &line : toolSays("nm", {"-D", "--defined-only", modulePath()}))
         functions << line.section(' ', -1);
     functions.sort();
     QCOMPARE(functions, QStringList({"odrxCreateModuleObject", "odrxGetAPIVersion"}));
@@ -55,12 +58,9 @@ void tst_ModuleLoad::exportsExactlyTwoFunctions()
 void tst_ModuleLoad::needsNoHostLibraryButTheSdk()
 {
     // Any host loads the same file: it may need the SDK library, never one host's own.
-    QProcess readelf;
-    readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), modulePath()});
-    QVERIFY(readelf.waitForFinished(30000));
     QStringList needed;
     const QRegularExpression library(QStringLiteral("\\(NEEDED\\).*\\[(.*)\\]"));
-    for (const QString &line : QString::fromLocal8Bit(readelf.readAllStandardOutput()).split('\n')) {
+    for (const QString &line : toolSays("readelf", {"-d", modulePath()})) {
         const QString name = library.match(line).captured(1);
         if (!name.isEmpty() && !name.startsWith(QLatin1String("libQt5")) && !name.startsWith(QLatin1String("libstdc++")) &&
             !QRegularExpression(QStringLiteral("^lib(c|m|gcc_s|asan|ubsan)\\.so")).match(name).hasMatch())

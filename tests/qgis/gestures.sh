@@ -110,27 +110,6 @@ assignment_survives_restart)
     release
     expect_extent "paths layer's" "$(layer_extent "$SOURCE/qgis/sample/paths.geojson")"
     ;;
-screenshots)
-    # Not a test: pictures of the ring over the sample map, into the folder given. First
-    # the ring while the pointer is still inside it, pointing up; then a quick flick up-left
-    # whose ring shows with its region already chosen, held for a moment.
-    start_qgis
-    start_grabber
-    key ctrl+shift+f # Zoom Full: the whole sample
-    sleep 1
-    right_drag 0 -30
-    move_pointer 0 -30 0 -12
-    sleep 0.5
-    grab_screen "$4/qgis-ring.png"
-    release
-    remember_windows
-    xdotool mousemove $canvas_x $canvas_y mousedown 3 mousemove $((canvas_x - 80)) $((canvas_y - 80))
-    xdotool mousemove $((canvas_x - 81)) $((canvas_y - 81))
-    wait_for 5 window_opened || fail "no ring after a flick"
-    sleep 0.3
-    grab_screen "$4/qgis-ring-chosen.png"
-    release
-    ;;
 *)
     echo "unknown case $3" >&2
     exit 2
