@@ -95,7 +95,7 @@ void K2DonutDialogTLStyleImpl::preloadPictures()
         pictureOutline(K2DonutLayout::ringImage(dark));
     // The first translucent window costs the window system a visual and a colour map: paid
     // here, not by the first ring's grab.
-    QWidget probe(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    QWidget probe(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
     probe.setAttribute(Qt::WA_TranslucentBackground);
     probe.winId();
 }
@@ -104,7 +104,9 @@ K2DonutDialogTLStyleImpl::K2DonutDialogTLStyleImpl(QWidget *parent, Qt::WindowFl
     : K2DonutDialog(parent, flags)
 {
     // A tool window stays above its parent and has no task-bar entry; the ring is its own frame.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // Kept from the window manager: one reparents it into a frame of its own and unmaps that
+    // only after the ring hid, and input a quick hand sends meanwhile lands on the frame.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
     setAttribute(Qt::WA_TranslucentBackground);
     // It grabs the keyboard while shown; taking the activation too would leave the host's
     // window without it once the ring hides, and the keys typed next nowhere.
