@@ -22,6 +22,8 @@
 #include "host/OdResBuf.h"
 #include "host/OdRxModule.h"
 
+#include <memory>
+
 FXSDK_DEFINE_RX_MEMBERS(OdResBuf, OdRxObject)
 FXSDK_DEFINE_RX_MEMBERS(rz_OdRxModule, OdRxObject)
 FXSDK_DEFINE_RX_MEMBERS(OdEdCommandContext, OdRxObject)
@@ -70,10 +72,9 @@ OdString CFxCommand::groupName() const
 void CFxCommand::execute(OdEdCommandContext *context)
 {
     OdRxObject *asHost = context ? context->queryX(CFxCommandContext::desc()) : nullptr;
-    auto *hostContext = static_cast<CFxCommandContext *>(asHost);
-    Run(hostContext);
-    if (asHost)
-        asHost->release();
+    // queryX took a reference: given back even when Run throws.
+    const std::unique_ptr<OdRxObject, void (*)(OdRxObject *)> held(asHost, [](OdRxObject *object) { object->release(); });
+    Run(static_cast<CFxCommandContext *>(asHost));
 }
 
 void CFxCommand::Help() {}
