@@ -25,7 +25,6 @@ private:
     // Starts the host on a script of these steps, on the shared profile and output folder.
     std::unique_ptr<QProcess> start(const QString &name, const QStringList &steps);
     QString stored(const QString &section, const QString &key) const;
-    bool appears(const QString &file) const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
 };
@@ -61,15 +60,6 @@ QString tst_SharedProfile::stored(const QString &section, const QString &key) co
     standin::IniFile::parse(testsupport::contents(m_folder->filePath(QStringLiteral("profile/settings.ini"))), &read,
                             &error);
     return read.value(section).value(key, QStringLiteral("(absent)"));
-}
-
-bool tst_SharedProfile::appears(const QString &file) const
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!QFileInfo::exists(m_folder->filePath(file)) && waited.elapsed() < 120000)
-        QTest::qWait(20);
-    return QFileInfo::exists(m_folder->filePath(file));
 }
 
 void tst_SharedProfile::neitherHostLosesTheOthersChange_data()
@@ -110,7 +100,7 @@ void tst_SharedProfile::neitherHostLosesTheOthersChange()
         QVERIFY(testsupport::writeFile(m_folder->filePath(QStringLiteral("profile/settings.ini")), profile));
 
     const auto hostB = start(QStringLiteral("b"), b);
-    QVERIFY(appears(QStringLiteral("ready.png")));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_folder->filePath(QStringLiteral("ready.png"))), 120000);
     const auto hostA = start(QStringLiteral("a"), a);
     QVERIFY(hostA->waitForFinished(120000));
     QVERIFY2(hostA->exitCode() == 0, hostA->readAllStandardError().constData());
@@ -131,12 +121,8 @@ void tst_SharedProfile::terminationSavesWhatTheLockHeldBack()
     QVERIFY(other.lock(0, &reason));
     const auto host = start(QStringLiteral("theme"), {"theme dark", "wait 100000"});
     QByteArray said;
-    QElapsedTimer waited;
-    waited.start();
-    while (!said.contains(standin::SettingsFile::lockBusyReason().toUtf8()) && waited.elapsed() < 120000) {
-        host->waitForReadyRead(100);
-        said += host->readAllStandardError();
-    }
+    QTRY_VERIFY_WITH_TIMEOUT((said += host->readAllStandardError()).contains(standin::SettingsFile::lockBusyReason().toUtf8()),
+                             120000);
     QVERIFY2(!QFileInfo::exists(file), said.constData());
 
     // A logout: the signal first, the lock comes free while the host is on its way out.
