@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Icon</source>
-        <translation>Symbol</translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Command</source>
