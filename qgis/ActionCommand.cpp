@@ -3,10 +3,16 @@
 #include "qgis/ActionCommand.h"
 
 #include <QAction>
+#include <QHash>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
 namespace qgishost {
+
+namespace {
+// More than QGIS and its plugins show; a bound all the same.
+constexpr int kRememberedTips = 4096;
+}
 
 ActionCommand::ActionCommand(QAction *action, const QString &id)
     : m_action(action), m_objectName(action->objectName()), m_id(id), m_macro(macroFor(m_objectName))
@@ -51,7 +57,17 @@ CFxString ActionCommand::GetHelpText() const
     // Many QGIS tooltips are rich text ("<b>Zoom Full</b> (Ctrl+Shift+F)"); the status bar
     // and the dialog show plain text.
     const QString tip = m_action->toolTip();
-    return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+    if (!Qt::mightBeRichText(tip))
+        return tip;
+    // Parsing them took most of the catalogue's walk, which every gesture makes; the
+    // tooltips are few and rarely change.
+    static QHash<QString, QString> plainTextOf;
+    const auto found = plainTextOf.constFind(tip);
+    if (found != plainTextOf.constEnd())
+        return found.value();
+    if (plainTextOf.size() >= kRememberedTips)
+        plainTextOf.clear();
+    return plainTextOf.insert(tip, QTextDocumentFragment::fromHtml(tip).toPlainText()).value();
 }
 
 QIcon ActionCommand::GetIcon(int) const

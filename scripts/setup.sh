@@ -15,6 +15,7 @@ packages=(
     xvfb xauth xdotool                                 # a real X server for the display tests
     openbox                                            # a window manager without a compositor, for them
     libqt5x11extras5-dev                               # the overlay asks whether a compositor runs
+    libxcb1-dev                                        # and reads the screen beneath it without one
     qtbase5-private-dev                                # replay input through Qt's window-system queue
     ccache                                             # cheap rebuilds in fresh build folders
     qttranslations5-l10n                               # Qt's own texts (dialog buttons) for --lang

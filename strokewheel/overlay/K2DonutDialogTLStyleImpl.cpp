@@ -11,7 +11,9 @@
 #include "host/CFxSystemServices.h"
 #include "hostaccess/K2Host.h"
 #include "overlay/K2DonutLayout.h"
+#include "overlay/K2ScreenBackdrop.h"
 
+#include <QBackingStore>
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -27,6 +29,7 @@
 #include <QPixmapCache>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QX11Info>
 
 #include <cmath>
@@ -89,7 +92,21 @@ void K2DonutDialogTLStyleImpl::preloadPictures()
         for (int index = 0; index < count; ++index)
             resourcePixmap(K2DonutLayout::highlightImage(count, index, dark));
     }
-    QFontMetrics(K2DonutLayout::labelFont()).height();
+    // The first paint would otherwise load the label font's glyphs: labels at each angle,
+    // painted into nothing. (The regions' contents are not known here: reading them writes
+    // the settings.)
+    QImage scratch(K2DonutLayout::kIconSide * 8, K2DonutLayout::kIconSide * 8, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    painter.setRenderHint(QPainter::Antialiasing);
+    RegionContent sample;
+    sample.isText = 1;
+    sample.content = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    for (int index = 0; index < 8; ++index) {
+        painter.save();
+        painter.translate(scratch.rect().center());
+        paintItem(painter, sample, K2DonutLayout::labelRotation(8, index), sample.content.toString().size());
+        painter.restore();
+    }
     // The first showing's shape, when there is no compositor.
     if (QX11Info::isPlatformX11() && !QX11Info::isCompositingManagerRunning())
         pictureOutline(K2DonutLayout::ringImage(dark));
@@ -164,12 +181,7 @@ void K2DonutDialogTLStyleImpl::showDonut(const QPoint &globalPointer)
     const QPoint offset = pointerOffset(globalPointer);
     // Taken while the window is still off screen: the ring is painted over it as a
     // compositor would blend it.
-    m_backdrop = QPixmap();
-    if (blendsItself()) {
-        QScreen *screen = QGuiApplication::screenAt(pos() + QPoint(m_donutSize.width(), m_donutSize.height()) / 2);
-        if (screen)
-            m_backdrop = screen->grabWindow(0, x(), y(), m_donutSize.width(), m_donutSize.height());
-    }
+    m_backdrop = blendsItself() ? K2ScreenBackdrop::grab(QRect(pos(), m_donutSize)) : QPixmap();
 
     const K2OverlayContent content = K2GestureConfig::instance()->overlayContent();
     m_regionCount = static_cast<quint16>(content.regionCount);
@@ -187,8 +199,26 @@ void K2DonutDialogTLStyleImpl::showDonut(const QPoint &globalPointer)
     updateRegion(offset.x(), -offset.y());
     updateShape();
     show();
+    paintWithTheWindow();
     m_shown = true;
     m_armed = false;
+}
+
+void K2DonutDialogTLStyleImpl::paintWithTheWindow()
+{
+    // The first picture goes out with the window. Qt would paint once the X server reports
+    // the window exposed: a round trip, plus whatever the host's loop does meanwhile (tens
+    // of milliseconds in QGIS at times). The later exposure paints the same again.
+    QBackingStore *store = backingStore();
+    QWindow *window = windowHandle();
+    if (!store || !window)
+        return;
+    const QRect all = rect();
+    store->resize(size());
+    store->beginPaint(all);
+    render(store->paintDevice(), QPoint(), all, QWidget::DrawChildren);
+    store->endPaint();
+    store->flush(all, window);
 }
 
 void K2DonutDialogTLStyleImpl::endAfterRelease()
@@ -431,7 +461,11 @@ void K2DonutDialogTLStyleImpl::drawRegionItem(QPainter &painter, int index, qrea
 {
     if (index < 0 || index >= m_regionContents.size())
         return;
-    const RegionContent &item = m_regionContents.at(index);
+    paintItem(painter, m_regionContents.at(index), rotation, keptCharacters);
+}
+
+void K2DonutDialogTLStyleImpl::paintItem(QPainter &painter, const RegionContent &item, qreal rotation, int keptCharacters)
+{
     if (item.isText == 0) {
         // Icons stay upright, at the size the icon actually has up to 20 x 20.
         const QPixmap pixmap = item.content.value<QIcon>().pixmap(QSize(K2DonutLayout::kIconSide, K2DonutLayout::kIconSide),

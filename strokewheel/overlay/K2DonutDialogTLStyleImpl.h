@@ -94,10 +94,12 @@ private:
     void forwardToView(const QMouseEvent &event);
     void sendToView(QEvent::Type type, const QPoint &globalPos, Qt::MouseButton button, Qt::MouseButtons buttons,
                     Qt::KeyboardModifiers modifiers);
+    void paintWithTheWindow();
     // Cuts the window to the visible picture where no compositor blends it.
     void updateShape();
     void centreCoordinates(QPainter &painter) const;
     // The current region's highlight with its item on top, in widget coordinates.
     void drawCurrentRegion(QPainter &painter, bool dark);
     void drawRegionItem(QPainter &painter, int index, qreal rotation, int keptCharacters) const;
+    static void paintItem(QPainter &painter, const RegionContent &item, qreal rotation, int keptCharacters);
 };

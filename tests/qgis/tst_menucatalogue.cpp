@@ -143,6 +143,9 @@ void tst_MenuCatalogue::commandGroupsAreTopLevelMenus()
     QVERIFY(!commands->GetCommand()->GetIcon(32).isNull());
     commands->Next();
     QVERIFY(commands->GetCommand()->GetIcon(32).isNull());
+    // A changed rich tooltip is converted anew, not taken from an earlier walk.
+    m_window->findChild<QAction *>(QStringLiteral("mActionOpenProject"))->setToolTip(QStringLiteral("<b>Open</b> it"));
+    QVERIFY(commandGroups(catalogue).first().startsWith(QStringLiteral("Project: ID_OPEN ^C^CmActionOpenProject Open… Open it |")));
 }
 
 void tst_MenuCatalogue::menuTreeNamesTheCategories()
