@@ -15,10 +15,12 @@
 #include "sdk/QtGate.h"
 
 #include <qgisinterface.h>
+#include <qgsapplication.h>
 #include <qgsmessagebar.h>
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPalette>
 
 namespace qgishost {
@@ -85,6 +87,12 @@ QString QgisHost::helpPage(int topic) const
 {
     // The Mouse Gestures dialog's topic; the page takes the dialog's part from the module.
     return topic == 9000 ? QStringLiteral(":/host/help/gestures") : QString();
+}
+
+QString QgisHost::uiLanguage() const
+{
+    // QGIS sets the default locale for numbers and dates; its interface language is its own.
+    return QLocale(QgsApplication::locale()).name().section(QLatin1Char('_'), 0, 0);
 }
 
 bool QgisHost::isDarkStyle() const

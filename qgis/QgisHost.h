@@ -41,6 +41,7 @@ public:
     // On QGIS's message bar, and in Qt's log.
     void report(const QString &text) override;
     QString helpPage(int topic) const override;
+    QString uiLanguage() const override;
 
     QgisInterface *iface() const { return m_iface; }
     fxsdk::Editor &sdkEditor() const { return *m_editor; }

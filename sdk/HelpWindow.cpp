@@ -4,7 +4,6 @@
 
 #include "sdk/HostBackend.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -14,12 +13,11 @@ namespace fxsdk {
 
 namespace {
 
-// The page in the language of the texts around it, else in English. The host's translation
-// names that language: its locale may be set for numbers and dates only.
+// The page in the host's interface language, else in English.
 QString read(const QString &page)
 {
     const QString name = page + QStringLiteral("_%1.html");
-    QFile file(name.arg(QCoreApplication::translate("fxsdk::HelpWindow", "en", "language code of the help pages")));
+    QFile file(name.arg(hostBackend() ? hostBackend()->uiLanguage() : QStringLiteral("en")));
     if (!file.exists())
         file.setFileName(name.arg(QStringLiteral("en")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();

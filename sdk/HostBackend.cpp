@@ -2,6 +2,8 @@
 // The SDK's entry points, answered by the installed host backend.
 #include "sdk/HostBackend.h"
 
+#include <QLocale>
+
 #include "host/CFxBorealQtGate.h"
 #include "host/CFxDocument.h"
 #include "host/CFxSystemServices.h"
@@ -47,6 +49,11 @@ void HostBackend::report(const QString &text)
 QString HostBackend::helpPage(int) const
 {
     return QString();
+}
+
+QString HostBackend::uiLanguage() const
+{
+    return QLocale().name().section(QLatin1Char('_'), 0, 0);
 }
 
 void setHostBackend(HostBackend *backend)

@@ -44,6 +44,9 @@ public:
     // ":/host/help/gestures" for :/host/help/gestures_en.html; empty for a topic without
     // a page.
     virtual QString helpPage(int topic) const;
+    // The language of the host's interface, as its help pages name it ("de" for
+    // gestures_de.html); by default the application locale's.
+    virtual QString uiLanguage() const;
 };
 
 // The host installs its backend before it loads a module and removes it (null) after

@@ -137,14 +137,6 @@
     </message>
 </context>
 <context>
-    <name>fxsdk::HelpWindow</name>
-    <message>
-        <source>en</source>
-        <comment>language code of the help pages</comment>
-        <translation>de</translation>
-    </message>
-</context>
-<context>
     <name>qgishost</name>
     <message>
         <source>%1 failed: %2</source>

@@ -275,7 +275,8 @@ void tst_HostParts::helpPage()
     QTranslator translator;
     if (translator.load(QLocale(language), QStringLiteral("strokewheel"), QStringLiteral("_"), QStringLiteral(SW_TRANSLATIONS)))
         QCoreApplication::installTranslator(&translator);
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE") == language ? "en_GB" : "de_DE"));
+    // The stand-in's interface language is its locale's.
+    QLocale::setDefault(QLocale(language));
     fxsdk::HelpWindow window(nullptr);
     QVERIFY(window.showTopic(kMouseGesturesTopic));
     QLocale::setDefault(QLocale::c());

@@ -72,6 +72,14 @@ german)
     dialog_title=Mausgesten plugins_key=alt+w
     open_dialog
     [ -z "${4:-}" ] || { start_grabber; grab_screen "$4/qgis-german-dialog.png"; }
+    say "Hilfe: the help page in German too, though numbers and dates are English"
+    eval "$(xdotool getwindowgeometry --shell "$(dialog_window)")"
+    # "Hilfe", the last button, bottom right.
+    xdotool mousemove --window "$(dialog_window)" $((WIDTH - 50)) $((HEIGHT - 34)) click 1
+    german_help() { [ "$(xdotool search --onlyvisible --name '^Mausgesten$' 2>/dev/null | wc -l)" -eq 2 ]; }
+    wait_for 10 german_help || fail "no German help page beside the dialog; windows: $(xdotool search --onlyvisible --name 'Maus|Mouse' getwindowname %@ 2>/dev/null | tr '\n' ',')"
+    xdotool key ctrl+w
+    wait_for 5 eval '! german_help' || fail "Ctrl+W left the help window open"
     xdotool windowfocus "$(dialog_window)" key Escape
     wait_for 5 has_no_dialog || fail "Escape did not close the dialog"
     ;;
