@@ -64,6 +64,7 @@ void tst_ActionCommands::actions_data()
     QTest::newRow("name's case matters") << "mactionzoomfullextent" << true << 0 << 0
                                          << "Unknown command \"mactionzoomfullextent\".";
     QTest::newRow("cancels alone") << "^C^C" << true << 0 << 1 << QString();
+    QTest::newRow("one ^C cancels too") << "^CmActionZoomFullExtent" << true << 1 << 1 << QString();
 }
 
 void tst_ActionCommands::actions()
