@@ -3,6 +3,7 @@
 #include "qgis/GesturePlugin.h"
 
 #include "qgis/ActionCommandProcessor.h"
+#include "qgis/MenuCatalogue.h"
 #include "qgis/QgisHost.h"
 
 #include "sdk/Editor.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
+#include <QTimer>
 #include <QTranslator>
 
 #include <dlfcn.h>
@@ -66,6 +68,14 @@ void GesturePlugin::initGui()
     m_menuAction->setObjectName(QStringLiteral("mActionStrokewheelGestures"));
     connect(m_menuAction, &QAction::triggered, this, [this] { m_host->processor().execute(QStringLiteral("GESTURE")); });
     m_iface->pluginMenu()->addAction(m_menuAction);
+    // The catalogue's first walk, ahead of the first gesture: now, for a plugin switched on
+    // in a running QGIS, and once QGIS and the plugins after this one have built their menus.
+    const auto prepare = [this] {
+        if (m_host)
+            m_host->catalogue().prepare();
+    };
+    QTimer::singleShot(0, this, prepare);
+    connect(m_iface, &QgisInterface::initializationCompleted, this, prepare);
 }
 
 void GesturePlugin::unload()

@@ -80,6 +80,7 @@ struct MenuCatalogue::Snapshot
     std::vector<std::unique_ptr<Menu>> menus;
     std::vector<std::unique_ptr<Item>> items;
     std::unique_ptr<MenuBarGroup> menuBar;
+    Menu *root = nullptr;
     // Each top-level menu's group and tree, by the group's name.
     QHash<QString, std::pair<Group *, Menu *>> categories;
 
@@ -227,19 +228,33 @@ QString MenuCatalogue::idFor(const QString &objectName)
     return factoryIds.value(objectName, objectName);
 }
 
-std::shared_ptr<const MenuCatalogue::Snapshot> MenuCatalogue::read() const
+std::shared_ptr<MenuCatalogue::Snapshot> MenuCatalogue::readMenus() const
 {
     auto snapshot = std::make_shared<Snapshot>();
-    Menu *root = snapshot->newMenu();
-    snapshot->menuBar = std::make_unique<MenuBarGroup>(root);
+    snapshot->root = snapshot->newMenu();
+    snapshot->menuBar = std::make_unique<MenuBarGroup>(snapshot->root);
     if (!m_mainWindow)
         return snapshot;
     for (QAction *top : m_mainWindow->menuBar()->actions()) {
         if (top->menu() && top->isVisible())
-            snapshot->addCategory(root, top->text(), top->menu());
+            snapshot->addCategory(snapshot->root, top->text(), top->menu());
     }
-    snapshot->addMissing(root, m_remembered->missing(snapshot->present()));
     return snapshot;
+}
+
+std::shared_ptr<const MenuCatalogue::Snapshot> MenuCatalogue::read() const
+{
+    std::shared_ptr<Snapshot> snapshot = readMenus();
+    if (m_mainWindow)
+        snapshot->addMissing(snapshot->root, m_remembered->missing(snapshot->present()));
+    return snapshot;
+}
+
+void MenuCatalogue::prepare() const
+{
+    const std::shared_ptr<const Snapshot> snapshot = readMenus();
+    for (const auto &command : snapshot->commands)
+        command->GetHelpText();
 }
 
 CFxCommandGroupIteratorPtr MenuCatalogue::NewCommandGroupIterator() const

@@ -38,9 +38,14 @@ public:
     // The caption of an action on a region that is gone from the menus for now; else empty.
     QString missingCaption(const QString &objectName) const;
 
+    // Walks the menus once ahead of the first gesture, which would otherwise wait for every
+    // rich tooltip to be converted to text. Writes nothing.
+    void prepare() const;
+
     struct Snapshot;
 
 private:
+    std::shared_ptr<Snapshot> readMenus() const;
     std::shared_ptr<const Snapshot> read() const;
 
     QPointer<QMainWindow> m_mainWindow;
