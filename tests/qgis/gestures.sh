@@ -65,6 +65,20 @@ gestures_off)
     wait_for 5 windows_closed || fail "Escape did not close the menu: $(new_windows)"
     expect_tool mActionPan
     ;;
+quick_flicks)
+    SW_COUNTED="mActionAddFeature mActionZoomFullExtent" start_observed
+    say "20 pairs of flicks, right (Add Feature) and up (Zoom Full): each flick's events in one go, 50 ms between flicks"
+    flick="mousemove $canvas_x $canvas_y mousedown 3"
+    pair="$flick mousemove $((canvas_x + 30)) $canvas_y mousemove $((canvas_x + 150)) $canvas_y mouseup 3 sleep 0.05"
+    pair="$pair $flick mousemove $canvas_x $((canvas_y - 30)) mousemove $canvas_x $((canvas_y - 150)) mouseup 3 sleep 0.05"
+    # shellcheck disable=SC2046
+    xdotool $(for _ in $(seq 20); do echo "$pair"; done)
+    ran() { [ "$(observed triggered | wc -l)" -ge 40 ]; }
+    wait_for 20 ran
+    expected=$(for _ in $(seq 20); do printf 'mActionAddFeature\nmActionZoomFullExtent\n'; done)
+    [ "$(observed triggered)" = "$expected" ] \
+        || fail "$(observed triggered | wc -l) of 40 ran, or out of order: $(observed triggered | tr '\n' ' ')"
+    ;;
 german)
     printf '[locale]\noverrideFlag=true\nuserLocale=de\nglobalLocale=en_US\n' >"$work/settings.ini"
     start_observed --settings "$work/settings.ini"

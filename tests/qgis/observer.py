@@ -1,6 +1,7 @@
 # Strokewheel - run by QGIS at start-up (--code): writes what a user sees into the folder
 # $SW_OBSERVE for the shell tests: the active map tool's action, the message bar's texts and
-# the plugin's menu entry. SW_TOOLS names actions to choose first, one after the other.
+# the plugin's menu entry, and in "triggered" each run of an action SW_COUNTED names. SW_TOOLS
+# names actions to choose first, one after the other.
 import os
 from qgis.PyQt.QtWidgets import QAction
 from qgis.core import QgsApplication, QgsProject
@@ -30,6 +31,8 @@ write("menu-entry", entry.text() if entry else "")
 paths = QgsProject.instance().mapLayersByName("paths")[0]
 iface.setActiveLayer(paths)
 paths.startEditing()
+for name in os.environ.get("SW_COUNTED", "").split():
+    iface.mainWindow().findChild(QAction, name).triggered.connect(lambda *_, name=name: write("triggered", name, "a"))
 for name in os.environ.get("SW_TOOLS", "").split():
     iface.mainWindow().findChild(QAction, name).trigger()
 write("ready", "")
