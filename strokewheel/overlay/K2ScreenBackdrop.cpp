@@ -52,13 +52,11 @@ QPixmap grab(const QRect &rect)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return QPixmap();
-    // Scaled screens map to the server's pixels in ways Qt keeps to itself.
-    if (screen->devicePixelRatio() != 1.0)
-        return screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height());
     const QRect onScreen = rect & screen->virtualGeometry();
     if (onScreen.isEmpty())
         return QPixmap();
-    QImage read = readRoot(onScreen);
+    // Scaled screens map to the server's pixels in ways Qt keeps to itself.
+    QImage read = screen->devicePixelRatio() == 1.0 ? readRoot(onScreen) : QImage();
     if (read.isNull())
         return screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height());
     if (onScreen == rect)
