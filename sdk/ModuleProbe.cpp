@@ -18,7 +18,7 @@ namespace fxsdk {
 namespace {
 
 const QString kLoads = QStringLiteral("loads");
-// More entries than any machine has module files; beyond it the oldest go.
+// More entries than any machine has module files; past it the record starts afresh.
 constexpr int kMaxEntries = 64;
 
 } // namespace
@@ -91,9 +91,10 @@ bool ModuleProbe::loads(const QString &path, QString *reason)
         *reason = kLoads;
 
     // Files that are gone make room.
-    for (const QString &other : cache.childKeys()) {
+    const QStringList keys = cache.childKeys();
+    for (const QString &other : keys) {
         const QStringList entry = cache.value(other).toStringList();
-        if (entry.isEmpty() || !QFileInfo::exists(entry.first()) || cache.childKeys().size() > kMaxEntries)
+        if (keys.size() >= kMaxEntries || entry.isEmpty() || !QFileInfo::exists(entry.first()))
             cache.remove(other);
     }
     cache.setValue(key, QStringList{path, version, *reason});
